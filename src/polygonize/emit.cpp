@@ -1,0 +1,17 @@
+// The output step for one triangle corner.
+#include "emit.h"
+
+#include <GL/gl.h>
+
+#include "field.h"
+
+// Colour and normal become current state before the vertex that uses them.
+// The colour is worked out again for every corner, even where one crossing
+// serves several triangles of a cell.
+void vEmitVertex(const GLvector& rfPosition, const GLvector& rfNormal) {
+    GLvector sColor;
+    vGetColor(sColor, rfPosition, rfNormal);
+    glColor3f(sColor.fX, sColor.fY, sColor.fZ);
+    glNormal3f(rfNormal.fX, rfNormal.fY, rfNormal.fZ);
+    glVertex3f(rfPosition.fX, rfPosition.fY, rfPosition.fZ);
+}

@@ -1,0 +1,23 @@
+// The grid settings and the sweep that hands every cell to the polygonizer.
+#include "polygonize.h"
+
+std::int32_t iDataSetSize = 16;
+// Computed while globals are initialised, before main runs; the keys keep it
+// equal to the float nearest 1 / iDataSetSize from then on.
+float fStepSize = float(1.0 / iDataSetSize);
+float fTargetValue = 48.0f;
+Polygonizer* vMarchCube = vMarchCube1;
+
+// Visits the cells with z varying fastest. The cell size passed on is
+// fStepSize itself, so every cell of a sweep has the same edge length even
+// where the rounded origins do not tile the cube exactly.
+void vMarchingCubes() {
+    for (std::int32_t iX = 0; iX < iDataSetSize; iX++) {
+        for (std::int32_t iY = 0; iY < iDataSetSize; iY++) {
+            for (std::int32_t iZ = 0; iZ < iDataSetSize; iZ++) {
+                vMarchCube(float(iX) * fStepSize, float(iY) * fStepSize, float(iZ) * fStepSize,
+                           fStepSize);
+            }
+        }
+    }
+}

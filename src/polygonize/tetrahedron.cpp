@@ -1,0 +1,83 @@
+// Marching tetrahedra: the cell cut into six tetrahedra, each polygonized by
+// itself. It has the polygonizer's shape and can stand in the slot in place of
+// the cube polygonizer.
+#include "cube_tables.h"
+#include "emit.h"
+#include "field.h"
+#include "polygonize.h"
+#include "tetrahedron_tables.h"
+
+// Crossings are not shared between tetrahedra: a line that lies in two of them
+// is interpolated by both, in opposite directions where it ends at corner 0.
+void vMarchTetrahedron(GLvector* pasTetrahedronPosition, float* pafTetrahedronValue) {
+    int iFlagIndex = 0;
+    for (int iVertex = 0; iVertex < 4; iVertex++) {
+        if (pafTetrahedronValue[iVertex] <= fTargetValue) {
+            iFlagIndex |= 1 << iVertex;
+        }
+    }
+
+    const std::int32_t iEdgeFlags = aiTetrahedronEdgeFlags[iFlagIndex];
+    if (iEdgeFlags == 0) {
+        return;
+    }
+
+    GLvector asEdgeVertex[6];
+    GLvector asEdgeNorm[6];
+    for (int iEdge = 0; iEdge < 6; iEdge++) {
+        if ((iEdgeFlags & (1 << iEdge)) == 0) {
+            continue;
+        }
+        const GLvector& sFirst = pasTetrahedronPosition[a2iTetrahedronEdgeConnection[iEdge][0]];
+        const GLvector& sSecond = pasTetrahedronPosition[a2iTetrahedronEdgeConnection[iEdge][1]];
+        const float fOffset =
+            fGetOffset(pafTetrahedronValue[a2iTetrahedronEdgeConnection[iEdge][0]],
+                       pafTetrahedronValue[a2iTetrahedronEdgeConnection[iEdge][1]], fTargetValue);
+        const float fInvOffset = 1.0f - fOffset;
+
+        GLvector& sPoint = asEdgeVertex[iEdge];
+        sPoint.fX = sFirst.fX * fInvOffset + sSecond.fX * fOffset;
+        sPoint.fY = sFirst.fY * fInvOffset + sSecond.fY * fOffset;
+        sPoint.fZ = sFirst.fZ * fInvOffset + sSecond.fZ * fOffset;
+
+        vGetNormal(asEdgeNorm[iEdge], sPoint.fX, sPoint.fY, sPoint.fZ);
+    }
+
+    const std::int32_t* aiTriangles = a2iTetrahedronTriangles[iFlagIndex];
+    for (int iTriangle = 0; iTriangle < 2; iTriangle++) {
+        if (aiTriangles[3 * iTriangle] < 0) {
+            break;
+        }
+        for (int iCorner = 0; iCorner < 3; iCorner++) {
+            const std::int32_t iVertex = aiTriangles[3 * iTriangle + iCorner];
+            vEmitVertex(asEdgeVertex[iVertex], asEdgeNorm[iVertex]);
+        }
+    }
+}
+
+// All eight positions are formed before the first sample, at exactly the
+// points where the cube polygonizer samples the same cell.
+void vMarchCube2(float fX, float fY, float fZ, float fScale) {
+    GLvector asCubePosition[8];
+    for (int iVertex = 0; iVertex < 8; iVertex++) {
+        asCubePosition[iVertex].fX = a2fVertexOffset[iVertex][0] * fScale + fX;
+        asCubePosition[iVertex].fY = a2fVertexOffset[iVertex][1] * fScale + fY;
+        asCubePosition[iVertex].fZ = a2fVertexOffset[iVertex][2] * fScale + fZ;
+    }
+    float afCubeValue[8];
+    for (int iVertex = 0; iVertex < 8; iVertex++) {
+        afCubeValue[iVertex] = fSample(asCubePosition[iVertex].fX, asCubePosition[iVertex].fY,
+                                       asCubePosition[iVertex].fZ);
+    }
+
+    GLvector asTetrahedronPosition[4];
+    float afTetrahedronValue[4];
+    for (int iTetrahedron = 0; iTetrahedron < 6; iTetrahedron++) {
+        for (int iVertex = 0; iVertex < 4; iVertex++) {
+            const std::int32_t iCorner = a2iTetrahedronsInACube[iTetrahedron][iVertex];
+            asTetrahedronPosition[iVertex] = asCubePosition[iCorner];
+            afTetrahedronValue[iVertex] = afCubeValue[iCorner];
+        }
+        vMarchTetrahedron(asTetrahedronPosition, afTetrahedronValue);
+    }
+}

@@ -1,0 +1,45 @@
+// A recording stand-in for the OpenGL and GLUT entry points the program
+// calls. Linked in place of libGL and libglut, it keeps every call with its
+// arguments so a test can read exactly what the program sent.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+struct RecordedCall {
+    std::string sName;
+    // Numeric arguments widened to double: exact for every float, int and
+    // enumeration the program passes. Arrays (glLightfv, glMaterialfv) are
+    // recorded element by element after their scalar arguments.
+    std::vector<double> afArg;
+    // The string argument of glutCreateWindow, or glutInit's argv joined by
+    // single spaces.
+    std::string sText;
+    // The routine handed to a glut*Func registration.
+    const void* pCallback = nullptr;
+};
+
+// In Record mode every call is appended to asRecordedCalls. In Count mode
+// nothing is stored: only the counters below move, so long runs take no memory
+// and allocate nothing.
+enum class RecorderMode { Record, Count };
+
+struct RecorderState {
+    RecorderMode eMode = RecorderMode::Record;
+    std::vector<RecordedCall> asCalls;
+    std::size_t iCallCount = 0;
+    std::size_t iVertexCount = 0;
+    std::size_t iNonFiniteVertexCount = 0;
+};
+
+extern RecorderState sRecorder;
+
+// Empties the record and zeroes the counters; the mode is kept.
+void vResetRecorder();
+
+// The calls whose name is sName, in order.
+std::vector<RecordedCall> asCallsNamed(const std::string& sName);
+
+// The names of all recorded calls, in order.
+std::vector<std::string> asCallNames();
