@@ -35,6 +35,9 @@ std::vector<std::string> asCallNames() {
 namespace {
 
 RecordedCall* pRecord(const char* sName, std::initializer_list<double> afArg) {
+    if (sRecorder.pOnCall) {
+        sRecorder.pOnCall(sName);
+    }
     sRecorder.iCallCount++;
     if (sRecorder.eMode != RecorderMode::Record) {
         return nullptr;

@@ -31,6 +31,9 @@ struct RecorderState {
     std::size_t iCallCount = 0;
     std::size_t iVertexCount = 0;
     std::size_t iNonFiniteVertexCount = 0;
+    // Called with the entry point's name at the start of every call, in either
+    // mode, so a test can look at program state at the moment of a call.
+    void (*pOnCall)(const char* sName) = nullptr;
 };
 
 extern RecorderState sRecorder;

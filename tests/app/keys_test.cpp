@@ -1,0 +1,462 @@
+// The keyboard: every key's effect and limits, the keys that must do nothing,
+// and a storm of random keys that must leave every setting usable.
+#include <GL/freeglut.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <random>
+#include <utility>
+#include <vector>
+
+#include "shell_fixture.h"
+
+static_assert(GLUT_KEY_PAGE_UP == 104 && GLUT_KEY_PAGE_DOWN == 105 && GLUT_KEY_HOME == 106 &&
+                  GLUT_KEY_END == 107,
+              "the special keys' codes");
+static_assert(GLUT_KEY_SHIFT_L == 112 && GLUT_KEY_ALT_R == 117, "freeglut's modifier codes");
+
+namespace {
+
+using KeysTest = ShellTest;
+
+float fOneUp(float fValue) {
+    return float(double(fValue) * 1.1);
+}
+
+float fOneDown(float fValue) {
+    return float(double(fValue) / 1.1);
+}
+
+// The state of a setting at the moment of an OpenGL call from a key.
+bool bLightAtCall = false;
+GLenum ePolygonModeAtCall = 0;
+
+void vNoteStateAtCall(const char* /*sName*/) {
+    bLightAtCall = bLight;
+    ePolygonModeAtCall = ePolygonMode;
+}
+
+const unsigned char acActiveKeys[] = {'+', '=', '-', 's', 'w', 'l'};
+const int aiActiveSpecialKeys[] = {GLUT_KEY_PAGE_UP, GLUT_KEY_PAGE_DOWN, GLUT_KEY_HOME,
+                                   GLUT_KEY_END};
+
+bool bIsActiveKey(int iCode) {
+    return std::find(std::begin(acActiveKeys), std::end(acActiveKeys), iCode) !=
+           std::end(acActiveKeys);
+}
+
+bool bIsActiveSpecialKey(int iCode) {
+    return std::find(std::begin(aiActiveSpecialKeys), std::end(aiActiveSpecialKeys), iCode) !=
+           std::end(aiActiveSpecialKeys);
+}
+
+float fZeroSample(float, float, float) {
+    return 0.0f;
+}
+
+}  // namespace
+
+TEST_F(KeysTest, PlusAndEqualsRefineTheGridAndRecomputeTheStep) {
+    vKeyboard('+', 0, 0);
+    EXPECT_EQ(iDataSetSize, 17);
+    EXPECT_EQ(fStepSize, float(1.0L / 17));
+    vKeyboard('=', 0, 0);
+    EXPECT_EQ(iDataSetSize, 18);
+    EXPECT_EQ(fStepSize, float(1.0L / 18));
+    EXPECT_TRUE(sRecorder.asCalls.empty());
+}
+
+TEST_F(KeysTest, GridHasNoUpperLimit) {
+    iDataSetSize = 1000000;
+    vKeyboard('+', 0, 0);
+    EXPECT_EQ(iDataSetSize, 1000001);
+    EXPECT_EQ(fStepSize, float(1.0L / 1000001));
+}
+
+TEST_F(KeysTest, MinusCoarsensTheGridDownToOneCell) {
+    vKeyboard('-', 0, 0);
+    EXPECT_EQ(iDataSetSize, 15);
+    EXPECT_EQ(fStepSize, float(1.0L / 15));
+    for (int iSize = 14; iSize >= 1; iSize--) {
+        vKeyboard('-', 0, 0);
+        ASSERT_EQ(iDataSetSize, iSize);
+        ASSERT_EQ(fStepSize, float(1.0L / iSize));
+    }
+    EXPECT_EQ(fStepSize, 1.0f);
+    vKeyboard('-', 0, 0);
+    EXPECT_EQ(iDataSetSize, 1);
+    EXPECT_EQ(fStepSize, 1.0f);
+    EXPECT_TRUE(sRecorder.asCalls.empty());
+}
+
+TEST_F(KeysTest, MinusAtOneCellOrBelowRecomputesNothing) {
+    // A step that does not match the grid shows that nothing was recomputed.
+    for (const int iSize : {1, 0, -5}) {
+        iDataSetSize = iSize;
+        fStepSize = 0.3f;
+        vKeyboard('-', 0, 0);
+        EXPECT_EQ(iDataSetSize, iSize);
+        EXPECT_EQ(fStepSize, 0.3f);
+    }
+}
+
+TEST_F(KeysTest, SCyclesThroughTheThreeSampleFunctions) {
+    vKeyboard('s', 0, 0);
+    EXPECT_EQ(fSample, &fSample2);
+    vKeyboard('s', 0, 0);
+    EXPECT_EQ(fSample, &fSample3);
+    vKeyboard('s', 0, 0);
+    EXPECT_EQ(fSample, &fSample1);
+    // Any other routine in the slot is followed by the first field.
+    fSample = fZeroSample;
+    vKeyboard('s', 0, 0);
+    EXPECT_EQ(fSample, &fSample1);
+    EXPECT_TRUE(sRecorder.asCalls.empty());
+}
+
+TEST_F(KeysTest, WTogglesWireFrameAndSetsThePolygonModeAtOnce) {
+    sRecorder.pOnCall = vNoteStateAtCall;
+    vKeyboard('w', 0, 0);
+    EXPECT_EQ(ePolygonMode, GLenum(GL_LINE));
+    EXPECT_TRUE(bCallsAre(sRecorder.asCalls, {{"glPolygonMode", {GL_FRONT_AND_BACK, GL_LINE}}}));
+    EXPECT_EQ(ePolygonModeAtCall, GLenum(GL_LINE));
+
+    vResetRecorder();
+    vKeyboard('w', 0, 0);
+    EXPECT_EQ(ePolygonMode, GLenum(GL_FILL));
+    EXPECT_TRUE(bCallsAre(sRecorder.asCalls, {{"glPolygonMode", {GL_FRONT_AND_BACK, GL_FILL}}}));
+
+    // Anything but lines counts as filled.
+    ePolygonMode = GL_POINT;
+    vResetRecorder();
+    vKeyboard('w', 0, 0);
+    EXPECT_EQ(ePolygonMode, GLenum(GL_LINE));
+    EXPECT_TRUE(bCallsAre(sRecorder.asCalls, {{"glPolygonMode", {GL_FRONT_AND_BACK, GL_LINE}}}));
+}
+
+TEST_F(KeysTest, LSwitchesLightingInOpenGLBeforeFlippingTheSetting) {
+    sRecorder.pOnCall = vNoteStateAtCall;
+    vKeyboard('l', 0, 0);
+    EXPECT_FALSE(bLight);
+    EXPECT_TRUE(bCallsAre(sRecorder.asCalls, {{"glDisable", {GL_LIGHTING}}}));
+    EXPECT_TRUE(bLightAtCall);
+
+    vResetRecorder();
+    vKeyboard('l', 0, 0);
+    EXPECT_TRUE(bLight);
+    EXPECT_TRUE(bCallsAre(sRecorder.asCalls, {{"glEnable", {GL_LIGHTING}}}));
+    EXPECT_FALSE(bLightAtCall);
+}
+
+TEST_F(KeysTest, PageUpStopsAtTheFirstPressAtOrAboveUpperLimit) {
+    vSpecial(GLUT_KEY_PAGE_UP, 0, 0);
+    EXPECT_EQ(fTargetValue, float(52.8L));
+
+    float fExpected = float(52.8L);
+    int iPresses = 1;
+    while (fExpected < 1000.0f && iPresses < 100) {
+        vSpecial(GLUT_KEY_PAGE_UP, 0, 0);
+        fExpected = fOneUp(fExpected);
+        iPresses++;
+        ASSERT_EQ(fTargetValue, fExpected) << "press " << iPresses;
+    }
+    EXPECT_EQ(iPresses, 32);
+    EXPECT_LT(fTargetValue, 1100.0f);
+    for (int i = 0; i < 5; i++) {
+        vSpecial(GLUT_KEY_PAGE_UP, 0, 0);
+        EXPECT_EQ(fTargetValue, fExpected);
+    }
+    EXPECT_TRUE(sRecorder.asCalls.empty());
+}
+
+TEST_F(KeysTest, PageDownStopsAtTheFirstPressAtOrBelowLowerLimit) {
+    vSpecial(GLUT_KEY_PAGE_DOWN, 0, 0);
+    EXPECT_EQ(fTargetValue, float(48.0L / 1.1L));
+
+    float fExpected = float(48.0L / 1.1L);
+    int iPresses = 1;
+    while (fExpected > 1.0f && iPresses < 100) {
+        vSpecial(GLUT_KEY_PAGE_DOWN, 0, 0);
+        fExpected = fOneDown(fExpected);
+        iPresses++;
+        ASSERT_EQ(fTargetValue, fExpected) << "press " << iPresses;
+    }
+    EXPECT_EQ(iPresses, 41);
+    EXPECT_GT(double(fTargetValue), 1.0 / 1.1);
+    for (int i = 0; i < 5; i++) {
+        vSpecial(GLUT_KEY_PAGE_DOWN, 0, 0);
+        EXPECT_EQ(fTargetValue, fExpected);
+    }
+    EXPECT_TRUE(sRecorder.asCalls.empty());
+}
+
+TEST_F(KeysTest, PageUpThenPageDownReturnsToTheStartValue) {
+    vSpecial(GLUT_KEY_PAGE_UP, 0, 0);
+    vSpecial(GLUT_KEY_PAGE_DOWN, 0, 0);
+    EXPECT_EQ(fTargetValue, 48.0f);
+}
+
+TEST_F(KeysTest, LimitsAreStrictAndAValueBeyondOneOnlyMovesBack) {
+    fTargetValue = 1000.0f;
+    vSpecial(GLUT_KEY_PAGE_UP, 0, 0);
+    EXPECT_EQ(fTargetValue, 1000.0f);
+    vSpecial(GLUT_KEY_PAGE_DOWN, 0, 0);
+    EXPECT_EQ(fTargetValue, fOneDown(1000.0f));
+
+    fTargetValue = 1.0f;
+    vSpecial(GLUT_KEY_PAGE_DOWN, 0, 0);
+    EXPECT_EQ(fTargetValue, 1.0f);
+    vSpecial(GLUT_KEY_PAGE_UP, 0, 0);
+    EXPECT_EQ(fTargetValue, fOneUp(1.0f));
+
+    // Just inside a limit the step is still taken.
+    fTargetValue = std::nextafter(1000.0f, 0.0f);
+    vSpecial(GLUT_KEY_PAGE_UP, 0, 0);
+    EXPECT_EQ(fTargetValue, fOneUp(std::nextafter(1000.0f, 0.0f)));
+    fTargetValue = std::nextafter(1.0f, 2.0f);
+    vSpecial(GLUT_KEY_PAGE_DOWN, 0, 0);
+    EXPECT_EQ(fTargetValue, fOneDown(std::nextafter(1.0f, 2.0f)));
+
+    fTargetValue = 1050.0f;
+    vSpecial(GLUT_KEY_PAGE_UP, 0, 0);
+    EXPECT_EQ(fTargetValue, 1050.0f);
+    vSpecial(GLUT_KEY_PAGE_DOWN, 0, 0);
+    EXPECT_EQ(fTargetValue, fOneDown(1050.0f));
+
+    fTargetValue = 0.95f;
+    vSpecial(GLUT_KEY_PAGE_DOWN, 0, 0);
+    EXPECT_EQ(fTargetValue, 0.95f);
+    vSpecial(GLUT_KEY_PAGE_UP, 0, 0);
+    EXPECT_EQ(fTargetValue, fOneUp(0.95f));
+}
+
+TEST_F(KeysTest, HomeAndEndToggleSpinAndMotion) {
+    vSpecial(GLUT_KEY_HOME, 0, 0);
+    EXPECT_FALSE(bSpin);
+    EXPECT_TRUE(bMove);
+    vSpecial(GLUT_KEY_END, 0, 0);
+    EXPECT_FALSE(bSpin);
+    EXPECT_FALSE(bMove);
+    vSpecial(GLUT_KEY_HOME, 0, 0);
+    vSpecial(GLUT_KEY_END, 0, 0);
+    EXPECT_TRUE(bSpin);
+    EXPECT_TRUE(bMove);
+    EXPECT_TRUE(sRecorder.asCalls.empty());
+}
+
+TEST_F(KeysTest, OtherCharactersIncludingUpperCaseDoNothing) {
+    const SettingsSnapshot sBefore = sTakeSnapshot();
+    for (int iCode = 0; iCode < 256; iCode++) {
+        if (bIsActiveKey(iCode)) {
+            continue;
+        }
+        vKeyboard((unsigned char)iCode, 10, 20);
+        ASSERT_EQ(sTakeSnapshot(), sBefore) << "key " << iCode;
+        ASSERT_TRUE(sRecorder.asCalls.empty()) << "key " << iCode;
+    }
+    // The same holds away from the start values.
+    iDataSetSize = 1;
+    fStepSize = 1.0f;
+    ePolygonMode = GL_LINE;
+    bLight = false;
+    const SettingsSnapshot sChanged = sTakeSnapshot();
+    for (const unsigned char cKey : {'S', 'W', 'L', '_', 'k', 'P', '\0', '\x7f', '\xff'}) {
+        vKeyboard(cKey, 0, 0);
+        EXPECT_EQ(sTakeSnapshot(), sChanged) << "key " << int(cKey);
+    }
+    EXPECT_TRUE(sRecorder.asCalls.empty());
+}
+
+TEST_F(KeysTest, OtherSpecialKeysIncludingModifiersDoNothing) {
+    const SettingsSnapshot sBefore = sTakeSnapshot();
+    for (int iCode = -1; iCode < 257; iCode++) {
+        if (bIsActiveSpecialKey(iCode)) {
+            continue;
+        }
+        vSpecial(iCode, 10, 20);
+        ASSERT_EQ(sTakeSnapshot(), sBefore) << "special key " << iCode;
+    }
+    for (const int iCode :
+         {GLUT_KEY_SHIFT_L, GLUT_KEY_SHIFT_R, GLUT_KEY_CTRL_L, GLUT_KEY_CTRL_R, GLUT_KEY_ALT_L,
+          GLUT_KEY_ALT_R, GLUT_KEY_F1, GLUT_KEY_LEFT, GLUT_KEY_INSERT, INT_MIN, INT_MAX}) {
+        vSpecial(iCode, 0, 0);
+        EXPECT_EQ(sTakeSnapshot(), sBefore) << "special key " << iCode;
+    }
+    EXPECT_TRUE(sRecorder.asCalls.empty());
+}
+
+TEST_F(KeysTest, MousePositionNeverMatters) {
+    const std::pair<int, int> asMouse[] = {{0, 0},       {-1, -1},           {639, 479},
+                                           {100000, -7}, {INT_MIN, INT_MAX}, {INT_MAX, INT_MIN}};
+    auto vPressEverywhere = [&](auto vPress, int iKey) {
+        vRestoreSnapshot(sSaved);
+        vResetRecorder();
+        vPress(iKey, asMouse[0].first, asMouse[0].second);
+        const SettingsSnapshot sEffect = sTakeSnapshot();
+        const std::vector<RecordedCall> asCalls = sRecorder.asCalls;
+        for (const std::pair<int, int>& sMouse : asMouse) {
+            vRestoreSnapshot(sSaved);
+            vResetRecorder();
+            vPress(iKey, sMouse.first, sMouse.second);
+            EXPECT_EQ(sTakeSnapshot(), sEffect)
+                << "key " << iKey << " at " << sMouse.first << ", " << sMouse.second;
+            EXPECT_TRUE(bSameCallsAs(sRecorder.asCalls, asCalls)) << "key " << iKey;
+        }
+    };
+    for (const unsigned char cKey : acActiveKeys) {
+        vPressEverywhere([](int iKey, int iX, int iY) { vKeyboard((unsigned char)iKey, iX, iY); },
+                         cKey);
+    }
+    for (const int iKey : aiActiveSpecialKeys) {
+        vPressEverywhere([](int iKey, int iX, int iY) { vSpecial(iKey, iX, iY); }, iKey);
+    }
+}
+
+namespace {
+
+::testing::AssertionResult bSettingsInRange() {
+    if (iDataSetSize < 1) {
+        return ::testing::AssertionFailure() << "grid " << iDataSetSize;
+    }
+    if (fStepSize != float(1.0 / iDataSetSize)) {
+        return ::testing::AssertionFailure()
+               << "step " << fStepSize << " for grid " << iDataSetSize;
+    }
+    if (!std::isfinite(fTargetValue) || !(double(fTargetValue) > 1.0 / 1.1) ||
+        !(fTargetValue < 1100.0f)) {
+        return ::testing::AssertionFailure() << "target " << fTargetValue;
+    }
+    if (fSample != &fSample1 && fSample != &fSample2 && fSample != &fSample3) {
+        return ::testing::AssertionFailure() << "unknown sample function";
+    }
+    if (ePolygonMode != GL_FILL && ePolygonMode != GL_LINE) {
+        return ::testing::AssertionFailure() << "polygon mode " << ePolygonMode;
+    }
+    if (vMarchCube != &vMarchCube1) {
+        return ::testing::AssertionFailure() << "polygonizer changed";
+    }
+    return ::testing::AssertionSuccess();
+}
+
+// Only "w" and "l" may reach OpenGL, each with one call that matches the
+// setting it has just changed.
+::testing::AssertionResult bKeyCallsAllowed(bool bSpecialKey, int iCode, bool bLightBefore) {
+    std::vector<ExpectedCall> asExpected;
+    if (!bSpecialKey && iCode == 'w') {
+        asExpected = {{"glPolygonMode", {GL_FRONT_AND_BACK, double(ePolygonMode)}}};
+    } else if (!bSpecialKey && iCode == 'l') {
+        asExpected = {{bLightBefore ? "glDisable" : "glEnable", {GL_LIGHTING}}};
+    }
+    return bCallsAre(sRecorder.asCalls, asExpected);
+}
+
+// A whole frame, counted rather than stored.
+::testing::AssertionResult bFrameDrawable(std::size_t& riVertices) {
+    sRecorder.eMode = RecorderMode::Count;
+    vResetRecorder();
+    vDrawScene();
+    const std::size_t iNonFinite = sRecorder.iNonFiniteVertexCount;
+    const std::size_t iCalls = sRecorder.iCallCount;
+    riVertices += sRecorder.iVertexCount;
+    sRecorder.eMode = RecorderMode::Record;
+    vResetRecorder();
+    if (iNonFinite != 0) {
+        return ::testing::AssertionFailure() << iNonFinite << " non-finite vertices";
+    }
+    if (iCalls < 17) {
+        return ::testing::AssertionFailure() << "only " << iCalls << " calls";
+    }
+    return ::testing::AssertionSuccess();
+}
+
+struct KeyEvent {
+    bool bSpecial;
+    int iCode;
+};
+
+// Between the shuffled codes come extra presses of the keys that do
+// something, weighted so that the iso value is driven up for two rounds and
+// down for two, and reaches both limits; "-" weighs as much as "+" and "="
+// together, so the grid drifts neither way.
+KeyEvent sActiveKeyEvent(std::mt19937& rRandom, bool bDriveUp) {
+    static const KeyEvent asActive[] = {{false, '+'},
+                                        {false, '='},
+                                        {false, '-'},
+                                        {false, 's'},
+                                        {false, 'w'},
+                                        {false, 'l'},
+                                        {true, GLUT_KEY_PAGE_UP},
+                                        {true, GLUT_KEY_PAGE_DOWN},
+                                        {true, GLUT_KEY_HOME},
+                                        {true, GLUT_KEY_END}};
+    std::discrete_distribution<int> sPick{
+        1, 1, 2, 1, 1, 1, bDriveUp ? 5.0 : 1.0, bDriveUp ? 1.0 : 5.0, 1, 1};
+    return asActive[sPick(rRandom)];
+}
+
+}  // namespace
+
+TEST_F(KeysTest, RandomKeyStormLeavesEverySettingInRangeAndEveryFrameDrawable) {
+    // Every character and every special code from 0 to 255 comes once per
+    // round, in a shuffled order, at a random mouse position.
+    std::mt19937 sRandom(20240611u);
+    std::uniform_int_distribution<int> sMouse(INT_MIN, INT_MAX);
+    std::bernoulli_distribution sExtraPress(0.5);
+    std::vector<KeyEvent> asRound;
+    for (int iCode = 0; iCode < 256; iCode++) {
+        asRound.push_back({false, iCode});
+        asRound.push_back({true, iCode});
+    }
+    // A small grid keeps the frames quick; whenever it grows past 12 the
+    // program's own key brings it back down.
+    while (iDataSetSize > 4) {
+        vKeyboard('-', 0, 0);
+    }
+    std::vector<KeyEvent> asEvent;
+    for (int iRound = 0; iRound < 12; iRound++) {
+        std::shuffle(asRound.begin(), asRound.end(), sRandom);
+        for (const KeyEvent& sEvent : asRound) {
+            asEvent.push_back(sEvent);
+            if (sExtraPress(sRandom)) {
+                asEvent.push_back(sActiveKeyEvent(sRandom, iRound / 2 % 2 == 0));
+            }
+        }
+    }
+
+    float fHighest = fTargetValue;
+    float fLowest = fTargetValue;
+    std::size_t iFrames = 0;
+    std::size_t iVertices = 0;
+    for (std::size_t iEvent = 0; iEvent < asEvent.size(); iEvent++) {
+        const KeyEvent& sEvent = asEvent[iEvent];
+        vResetRecorder();
+        const bool bLightBefore = bLight;
+        if (sEvent.bSpecial) {
+            vSpecial(sEvent.iCode, sMouse(sRandom), sMouse(sRandom));
+        } else {
+            vKeyboard((unsigned char)sEvent.iCode, sMouse(sRandom), sMouse(sRandom));
+        }
+        ASSERT_TRUE(bKeyCallsAllowed(sEvent.bSpecial, sEvent.iCode, bLightBefore))
+            << "event " << iEvent;
+        ASSERT_TRUE(bSettingsInRange()) << "event " << iEvent;
+        fHighest = std::max(fHighest, fTargetValue);
+        fLowest = std::min(fLowest, fTargetValue);
+        if (iDataSetSize > 12) {
+            while (iDataSetSize > 2) {
+                vKeyboard('-', 0, 0);
+            }
+        }
+        if (iEvent % 32 == 31) {
+            ASSERT_TRUE(bFrameDrawable(iVertices)) << "after event " << iEvent;
+            iFrames++;
+        }
+    }
+    // The storm itself must have reached what it is meant to test.
+    EXPECT_GT(asEvent.size(), 12u * 512u);
+    EXPECT_GE(fHighest, 1000.0f);
+    EXPECT_LE(fLowest, 1.0f);
+    EXPECT_GT(iFrames, 12u * 16u);
+    EXPECT_GT(iVertices, 0u);
+}

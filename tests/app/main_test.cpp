@@ -1,0 +1,211 @@
+// The start-up, run against the recording stand-in, whose event loop returns
+// at once.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "shell_fixture.h"
+
+int iOrvaneMain(int argc, char** argv);
+
+namespace {
+
+const std::string sHelpText =
+    "Orvane\n\n"
+    "Controls:\n"
+    "+/-  increase/decrease sample density\n"
+    "PageUp/PageDown  increase/decrease surface value\n"
+    "s  toggle sample function\n"
+    "w  toggle wireframe\n"
+    "l  toggle lighting / color interpolation\n"
+    "Home  toggle spin scene\n"
+    "End  toggle source point animation\n";
+
+// While main runs, standard output goes to a temporary file, so that at every
+// OpenGL or GLUT call the test can note how much had been written so far.
+std::FILE* pCapturedOutput = nullptr;
+std::vector<long> aiOutputBytesAtCall;
+
+long iOutputBytesSoFar() {
+    std::fflush(stdout);
+    struct stat sStat;
+    fstat(fileno(pCapturedOutput), &sStat);
+    return long(sStat.st_size);
+}
+
+void vNoteOutputAtCall(const char* /*sName*/) {
+    aiOutputBytesAtCall.push_back(iOutputBytesSoFar());
+}
+
+struct MainRun {
+    int iResult;
+    std::string sOutput;
+};
+
+MainRun sRunMain(const std::vector<std::string>& asArg) {
+    std::vector<std::vector<char>> a2cArg;
+    for (const std::string& sArg : asArg) {
+        a2cArg.emplace_back(sArg.begin(), sArg.end());
+        a2cArg.back().push_back('\0');
+    }
+    std::vector<char*> apArg;
+    for (std::vector<char>& acArg : a2cArg) {
+        apArg.push_back(acArg.data());
+    }
+    apArg.push_back(nullptr);
+
+    std::fflush(stdout);
+    pCapturedOutput = std::tmpfile();
+    const int iSavedStdout = dup(STDOUT_FILENO);
+    dup2(fileno(pCapturedOutput), STDOUT_FILENO);
+    aiOutputBytesAtCall.clear();
+    sRecorder.pOnCall = vNoteOutputAtCall;
+
+    MainRun sRun{iOrvaneMain(int(asArg.size()), apArg.data()), {}};
+
+    sRecorder.pOnCall = nullptr;
+    std::fflush(stdout);
+    dup2(iSavedStdout, STDOUT_FILENO);
+    close(iSavedStdout);
+    std::rewind(pCapturedOutput);
+    int iChar;
+    while ((iChar = std::fgetc(pCapturedOutput)) != EOF) {
+        sRun.sOutput.push_back(char(iChar));
+    }
+    std::fclose(pCapturedOutput);
+    pCapturedOutput = nullptr;
+    return sRun;
+}
+
+std::vector<double> afJoin(std::vector<double> afHead, const std::vector<double>& afTail) {
+    afHead.insert(afHead.end(), afTail.begin(), afTail.end());
+    return afHead;
+}
+
+// Steps 1 to 14, up to the first projection.
+std::vector<ExpectedCall> asExpectedSetUp(double fArgCount, GLenum ePolygonModeAtStart) {
+    return {
+        {"glutInit", {fArgCount}},
+        {"glutInitWindowPosition", {600, 0}},
+        {"glutInitWindowSize", {640, 480}},
+        {"glutInitDisplayMode", {18}},
+        {"glutCreateWindow", {}},
+        {"glutDisplayFunc", {}},
+        {"glutIdleFunc", {}},
+        {"glutReshapeFunc", {}},
+        {"glutKeyboardFunc", {}},
+        {"glutSpecialFunc", {}},
+        {"glClearColor", {0.0, 0.0, 0.0, 1.0}},
+        {"glClearDepth", {1.0}},
+        {"glEnable", {GL_DEPTH_TEST}},
+        {"glEnable", {GL_LIGHTING}},
+        {"glPolygonMode", {GL_FRONT_AND_BACK, double(ePolygonModeAtStart)}},
+        {"glLightfv", afJoin({GL_LIGHT0, GL_AMBIENT}, {0.5, 0.5, 0.5, 1.0})},
+        {"glLightfv", afJoin({GL_LIGHT0, GL_DIFFUSE}, {0.75, 0.75, 0.75, 1.0})},
+        {"glLightfv", afJoin({GL_LIGHT0, GL_SPECULAR}, {1.0, 1.0, 1.0, 1.0})},
+        {"glLightModelf", {GL_LIGHT_MODEL_TWO_SIDE, 1.0}},
+        {"glEnable", {GL_LIGHT0}},
+        {"glMaterialfv", afJoin({GL_BACK, GL_AMBIENT}, {0.0, 0.25, 0.0, 1.0})},
+        {"glMaterialfv", afJoin({GL_BACK, GL_DIFFUSE}, {0.0, 0.75, 0.0, 1.0})},
+        {"glMaterialfv", afJoin({GL_FRONT, GL_AMBIENT}, {0.0, 0.0, 0.25, 1.0})},
+        {"glMaterialfv", afJoin({GL_FRONT, GL_DIFFUSE}, {0.75, 0.0, 0.75, 1.0})},
+        {"glMaterialfv", afJoin({GL_FRONT, GL_SPECULAR}, {1.0, 1.0, 1.0, 1.0})},
+        {"glMaterialf", {GL_FRONT, GL_SHININESS, 25.0}},
+    };
+}
+
+std::vector<ExpectedCall> asExpectedStartUp(double fArgCount, GLenum ePolygonModeAtStart) {
+    std::vector<ExpectedCall> asExpected = asExpectedSetUp(fArgCount, ePolygonModeAtStart);
+    for (const ExpectedCall& sCall : asExpectedResize(640, 480)) {
+        asExpected.push_back(sCall);
+    }
+    asExpected.push_back({"glutMainLoop", {}});
+    return asExpected;
+}
+
+using MainTest = ShellTest;
+
+}  // namespace
+
+TEST_F(MainTest, SettingsHoldTheirStartValues) {
+    EXPECT_EQ(iDataSetSize, 16);
+    EXPECT_EQ(fStepSize, 0.0625f);
+    EXPECT_EQ(fTargetValue, 48.0f);
+    EXPECT_EQ(fSample, &fSample1);
+    EXPECT_EQ(vMarchCube, &vMarchCube1);
+    EXPECT_EQ(ePolygonMode, GLenum(GL_FILL));
+    EXPECT_TRUE(bSpin);
+    EXPECT_TRUE(bMove);
+    EXPECT_TRUE(bLight);
+}
+
+TEST_F(MainTest, StartsUpInSeventeenStepsInExactOrder) {
+    const MainRun sRun = sRunMain({"orvane"});
+    EXPECT_EQ(sRun.iResult, 0);
+
+    const std::vector<RecordedCall>& asCalls = sRecorder.asCalls;
+    ASSERT_TRUE(bCallsAre(asCalls, asExpectedStartUp(1, GL_FILL)));
+    EXPECT_EQ(asCalls[0].sText, "orvane");
+    EXPECT_EQ(asCalls[4].sText, "Orvane");
+    EXPECT_EQ(asCalls[5].pCallback, reinterpret_cast<const void*>(&vDrawScene));
+    EXPECT_EQ(asCalls[6].pCallback, reinterpret_cast<const void*>(&vIdle));
+    EXPECT_EQ(asCalls[7].pCallback, reinterpret_cast<const void*>(&vResize));
+    EXPECT_EQ(asCalls[8].pCallback, reinterpret_cast<const void*>(&vKeyboard));
+    EXPECT_EQ(asCalls[9].pCallback, reinterpret_cast<const void*>(&vSpecial));
+}
+
+TEST_F(MainTest, PrintsTheHelpTextOnceBetweenFirstProjectionAndLoop) {
+    const MainRun sRun = sRunMain({"orvane"});
+
+    EXPECT_EQ(sRun.sOutput, sHelpText);
+    const std::vector<RecordedCall>& asCalls = sRecorder.asCalls;
+    ASSERT_EQ(aiOutputBytesAtCall.size(), asCalls.size());
+    ASSERT_FALSE(asCalls.empty());
+    ASSERT_EQ(asCalls.back().sName, "glutMainLoop");
+    ASSERT_GE(asCalls.size(), 2u);
+    // Nothing is written up to the last call of the first projection, and
+    // all of it before the loop is entered.
+    for (std::size_t i = 0; i + 1 < asCalls.size(); i++) {
+        EXPECT_EQ(aiOutputBytesAtCall[i], 0)
+            << "before " << asCalls[i].sName << " (call " << i << ")";
+    }
+    EXPECT_EQ(asCalls[asCalls.size() - 2].sName, "glMatrixMode");
+    EXPECT_EQ(aiOutputBytesAtCall.back(), long(sHelpText.size()));
+}
+
+TEST_F(MainTest, HelpTextIsTheSameOnEveryRun) {
+    const MainRun sFirst = sRunMain({"orvane"});
+    const std::vector<RecordedCall> asFirstCalls = sRecorder.asCalls;
+    vResetRecorder();
+    const MainRun sSecond = sRunMain({"orvane"});
+
+    EXPECT_EQ(sFirst.sOutput, sHelpText);
+    EXPECT_EQ(sSecond.sOutput, sHelpText);
+    EXPECT_TRUE(bSameCallsAs(sRecorder.asCalls, asFirstCalls));
+}
+
+TEST_F(MainTest, HandsTheCommandLineToGlutAndStillPlacesTheWindowItself) {
+    const MainRun sRun =
+        sRunMain({"orvane", "-geometry", "100x100+5+5", "-iconic", "--no-such-option"});
+    EXPECT_EQ(sRun.iResult, 0);
+
+    ASSERT_TRUE(bCallsAre(sRecorder.asCalls, asExpectedStartUp(5, GL_FILL)));
+    EXPECT_EQ(sRecorder.asCalls[0].sText, "orvane -geometry 100x100+5+5 -iconic --no-such-option");
+    EXPECT_EQ(sRun.sOutput, sHelpText);
+}
+
+TEST_F(MainTest, AppliesThePolygonModeSetting) {
+    ePolygonMode = GL_LINE;
+    sRunMain({"orvane"});
+    EXPECT_TRUE(bCallsAre(sRecorder.asCalls, asExpectedStartUp(1, GL_LINE)));
+}
+
+TEST_F(MainTest, ChangesNoSetting) {
+    const SettingsSnapshot sBefore = sTakeSnapshot();
+    sRunMain({"orvane"});
+    EXPECT_EQ(sTakeSnapshot(), sBefore);
+}

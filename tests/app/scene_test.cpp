@@ -1,0 +1,209 @@
+// One frame: its fixed steps, the sweep inside them, and how the angles and
+// the clock move from one frame to the next. The angles and the clock are
+// statics that no test can reset, so every check here works from the
+// difference between consecutive frames.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+#include "shell_fixture.h"
+
+namespace {
+
+struct Frame {
+    std::vector<RecordedCall> asCalls;
+    float fPitch = 0.0f;
+    float fYaw = 0.0f;
+    // The frame clock, as vSetTime stored it in the field time.
+    float fClock = 0.0f;
+    GLvector asSourcePoint[3] = {};
+};
+
+// Draws one recorded frame; the angles are read back from its two rotations.
+Frame sDrawFrame() {
+    vResetRecorder();
+    vDrawScene();
+    Frame sFrame;
+    sFrame.asCalls = sRecorder.asCalls;
+    const std::vector<RecordedCall> asRotations = asCallsNamed("glRotatef");
+    EXPECT_EQ(asRotations.size(), 2u);
+    if (asRotations.size() == 2) {
+        sFrame.fPitch = -float(asRotations[0].afArg[0]);
+        sFrame.fYaw = float(asRotations[1].afArg[0]);
+    }
+    sFrame.fClock = fTime;
+    for (int i = 0; i < 3; i++) {
+        sFrame.asSourcePoint[i] = sSourcePoint[i];
+    }
+    return sFrame;
+}
+
+float fNextPitch(float fPitch) {
+    return float(double(fPitch) + 4.0);
+}
+
+float fNextYaw(float fYaw) {
+    return float(double(fYaw) + 2.5);
+}
+
+float fNextClock(float fClock) {
+    return float(double(fClock) + 0.025);
+}
+
+// Steps 1 to 11 up to the glBegin, and the four calls after the glEnd.
+std::vector<ExpectedCall> asExpectedOpening(float fPitch, float fYaw) {
+    return {
+        {"glClear", {GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT}},
+        {"glPushMatrix", {}},
+        {"glTranslatef", {0.0, 0.0, -1.0}},
+        {"glRotatef", {-double(fPitch), 1.0, 0.0, 0.0}},
+        {"glRotatef", {double(fYaw), 0.0, 0.0, 1.0}},
+        {"glPushAttrib", {GL_LIGHTING_BIT}},
+        {"glDisable", {GL_LIGHTING}},
+        {"glColor3f", {1.0, 1.0, 1.0}},
+        {"glutWireCube", {1.0}},
+        {"glPopAttrib", {}},
+        {"glPushMatrix", {}},
+        {"glTranslatef", {-0.5, -0.5, -0.5}},
+        {"glBegin", {GL_TRIANGLES}},
+    };
+}
+
+const std::vector<ExpectedCall> asExpectedClosing = {
+    {"glEnd", {}},
+    {"glPopMatrix", {}},
+    {"glPopMatrix", {}},
+    {"glutSwapBuffers", {}},
+};
+
+// A grid of two cells per axis keeps a recorded frame small; its middle
+// corner is near the sources, so the surface crosses it.
+class SceneTest : public ShellTest {
+protected:
+    void SetUp() override {
+        ShellTest::SetUp();
+        iDataSetSize = 2;
+        fStepSize = 0.5f;
+    }
+};
+
+}  // namespace
+
+TEST_F(SceneTest, DrawsTheFixedStepsAroundOneSweepInOrder) {
+    // Lighting and polygon mode are the keyboard's; the frame is the same
+    // whatever they are.
+    for (const bool bLightOn : {true, false}) {
+        bLight = bLightOn;
+        ePolygonMode = bLightOn ? GL_FILL : GL_LINE;
+        const Frame sPrevious = sDrawFrame();
+        const Frame sFrame = sDrawFrame();
+
+        const std::vector<ExpectedCall> asOpening =
+            asExpectedOpening(fNextPitch(sPrevious.fPitch), fNextYaw(sPrevious.fYaw));
+        const std::size_t iFixed = asOpening.size() + asExpectedClosing.size();
+        ASSERT_GE(sFrame.asCalls.size(), iFixed);
+        const auto itBlockBegin = sFrame.asCalls.begin() + asOpening.size();
+        const auto itBlockEnd = sFrame.asCalls.end() - asExpectedClosing.size();
+        EXPECT_TRUE(
+            bCallsAre(std::vector<RecordedCall>(sFrame.asCalls.begin(), itBlockBegin), asOpening));
+        EXPECT_TRUE(bCallsAre(std::vector<RecordedCall>(itBlockEnd, sFrame.asCalls.end()),
+                              asExpectedClosing));
+
+        // The block holds exactly what the sweep sends for this frame's field.
+        const std::vector<RecordedCall> asBlock(itBlockBegin, itBlockEnd);
+        vResetRecorder();
+        vMarchingCubes();
+        EXPECT_TRUE(bSameCallsAs(asBlock, sRecorder.asCalls));
+        EXPECT_GT(asCallsNamed("glVertex3f").size(), 0u);
+    }
+}
+
+TEST_F(SceneTest, AnglesStepByFourAndTwoAndAHalfAndClockByOneRoundedStep) {
+    Frame sPrevious = sDrawFrame();
+    for (int iFrame = 0; iFrame < 8; iFrame++) {
+        const Frame sFrame = sDrawFrame();
+        EXPECT_EQ(sFrame.fPitch, fNextPitch(sPrevious.fPitch));
+        EXPECT_EQ(sFrame.fYaw, fNextYaw(sPrevious.fYaw));
+        EXPECT_EQ(sFrame.fClock, fNextClock(sPrevious.fClock));
+        sPrevious = sFrame;
+    }
+    // The pitch is turned in the negative sense, the yaw in the positive.
+    EXPECT_GT(sPrevious.fPitch, 0.0f);
+    EXPECT_GT(sPrevious.fYaw, 0.0f);
+}
+
+TEST_F(SceneTest, AnglesAreTheSameNumberOfStepsSinceStart) {
+    // Both angles step together (or not at all) from 0, and stay exact floats
+    // for as many frames as any test run draws.
+    const Frame sFrame = sDrawFrame();
+    const double fSteps = double(sFrame.fPitch) / 4.0;
+    EXPECT_EQ(fSteps, std::floor(fSteps));
+    EXPECT_GE(fSteps, 1.0);
+    EXPECT_EQ(double(sFrame.fYaw), 2.5 * fSteps);
+}
+
+TEST_F(SceneTest, ClockAdvancesOneRoundedStepEveryFrameForManyFrames) {
+    iDataSetSize = 1;
+    fStepSize = 1.0f;
+    sRecorder.eMode = RecorderMode::Count;
+    vDrawScene();
+    float fClock = fTime;
+    for (int iFrame = 0; iFrame < 500; iFrame++) {
+        vDrawScene();
+        ASSERT_EQ(fTime, fNextClock(fClock)) << "frame " << iFrame;
+        fClock = fTime;
+    }
+}
+
+TEST_F(SceneTest, WithSpinOffTheAnglesKeepTheirValuesAndResumeFromThem) {
+    const Frame sBefore = sDrawFrame();
+    bSpin = false;
+    const Frame sStill1 = sDrawFrame();
+    const Frame sStill2 = sDrawFrame();
+    EXPECT_EQ(sStill1.fPitch, sBefore.fPitch);
+    EXPECT_EQ(sStill1.fYaw, sBefore.fYaw);
+    EXPECT_EQ(sStill2.fPitch, sBefore.fPitch);
+    EXPECT_EQ(sStill2.fYaw, sBefore.fYaw);
+    // The clock does not depend on the spin.
+    EXPECT_EQ(sStill1.fClock, fNextClock(sBefore.fClock));
+    EXPECT_EQ(sStill2.fClock, fNextClock(sStill1.fClock));
+
+    bSpin = true;
+    const Frame sResumed = sDrawFrame();
+    EXPECT_EQ(sResumed.fPitch, fNextPitch(sBefore.fPitch));
+    EXPECT_EQ(sResumed.fYaw, fNextYaw(sBefore.fYaw));
+}
+
+TEST_F(SceneTest, WithMoveOffTheClockStaysButTheSourcesArePlacedEveryFrame) {
+    const Frame sBefore = sDrawFrame();
+    bMove = false;
+    for (int iFrame = 0; iFrame < 3; iFrame++) {
+        // Put the field somewhere else: only the frame's own call of vSetTime
+        // can bring it back.
+        fTime = -3.0f;
+        for (GLvector& sPoint : sSourcePoint) {
+            sPoint = GLvector{9.0f, 9.0f, 9.0f};
+        }
+        const Frame sStill = sDrawFrame();
+        EXPECT_EQ(sStill.fClock, sBefore.fClock);
+        for (int i = 0; i < 3; i++) {
+            EXPECT_TRUE(bSameBits(sStill.asSourcePoint[i], sBefore.asSourcePoint[i])) << i;
+        }
+        // The spin does not depend on the motion.
+        EXPECT_EQ(sStill.fPitch, float(double(sBefore.fPitch) + 4.0 * (iFrame + 1)));
+    }
+
+    bMove = true;
+    const Frame sResumed = sDrawFrame();
+    EXPECT_EQ(sResumed.fClock, fNextClock(sBefore.fClock));
+}
+
+TEST_F(SceneTest, IdleOnlyAsksForARedisplay) {
+    const SettingsSnapshot sBefore = sTakeSnapshot();
+    vIdle();
+    ASSERT_EQ(sRecorder.asCalls.size(), 1u);
+    EXPECT_EQ(sRecorder.asCalls[0].sName, "glutPostRedisplay");
+    EXPECT_TRUE(sRecorder.asCalls[0].afArg.empty());
+    EXPECT_EQ(sTakeSnapshot(), sBefore);
+}
