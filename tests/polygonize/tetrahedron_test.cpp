@@ -1,0 +1,437 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <bitset>
+#include <cmath>
+#include <cstddef>
+#include <limits>
+#include <map>
+#include <random>
+#include <vector>
+
+#include "field.h"
+#include "gl_record.h"
+#include "polygonize.h"
+
+namespace {
+
+const float fNaN = std::numeric_limits<float>::quiet_NaN();
+
+// The cube corners of each tetrahedron and the corner offsets, as the
+// polygonizer is meant to cut a cell.
+const int a2iExpectedTetrahedron[6][4] = {
+    {0, 5, 1, 6}, {0, 1, 2, 6}, {0, 2, 3, 6}, {0, 3, 7, 6}, {0, 7, 4, 6}, {0, 4, 5, 6},
+};
+const float a2fCornerOffset[8][3] = {
+    {0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {0, 1, 0}, {0, 0, 1}, {1, 0, 1}, {1, 1, 1}, {0, 1, 1},
+};
+// First and second vertex of tetrahedron edges 0 to 5.
+const int a2iExpectedEdge[6][2] = {{0, 1}, {1, 2}, {2, 0}, {0, 3}, {1, 3}, {2, 3}};
+
+// The scripted field: listed points give listed values, every other point
+// (the normal's samples) a smooth field whose gradient varies from place to
+// place. Every call is logged with the number of OpenGL calls made before it.
+struct SampleCall {
+    float fX, fY, fZ;
+    std::size_t iCallsBefore;
+};
+std::vector<SampleCall> asSampleLog;
+std::map<std::array<float, 3>, float> mapScriptedValue;
+
+float fScriptedSample(float fX, float fY, float fZ) {
+    asSampleLog.push_back({fX, fY, fZ, sRecorder.iCallCount});
+    if (!std::isnan(fX) && !std::isnan(fY) && !std::isnan(fZ)) {
+        const auto it = mapScriptedValue.find({fX, fY, fZ});
+        if (it != mapScriptedValue.end()) {
+            return it->second;
+        }
+    }
+    return 30.0f + 40.0f * fX * fX + 25.0f * fY * fZ + 10.0f * fZ;
+}
+
+// Where the polygonizer is to place corner c of the cell: the offset times
+// the edge length, then plus the cell coordinate, each rounded to float. The
+// product is exact (offsets are 0 or 1), so one rounding of the double sum
+// gives it.
+GLvector sCornerPosition(int iCorner, float fX, float fY, float fZ, float fScale) {
+    return {float(double(a2fCornerOffset[iCorner][0]) * fScale + fX),
+            float(double(a2fCornerOffset[iCorner][1]) * fScale + fY),
+            float(double(a2fCornerOffset[iCorner][2]) * fScale + fZ)};
+}
+
+// The crossing from vertex A toward vertex B for finite values: the fraction
+// rounded once to float, its complement in float, each product and the sum
+// rounded to float.
+GLvector sExpectedCrossing(const GLvector& sA, const GLvector& sB, float fA, float fB,
+                           float fTarget) {
+    const double fDelta = double(fB) - fA;
+    const float fT = fDelta == 0.0 ? 0.5f : float((double(fTarget) - fA) / fDelta);
+    const float fU = float(1.0 - fT);
+    auto fBlend = [&](float fFirst, float fSecond) {
+        return float(double(float(double(fFirst) * fU)) + double(float(double(fSecond) * fT)));
+    };
+    return {fBlend(sA.fX, sB.fX), fBlend(sA.fY, sB.fY), fBlend(sA.fZ, sB.fZ)};
+}
+
+struct EmittedCorner {
+    GLvector sColor, sNormal, sVertex;
+};
+
+GLvector sArgs(const RecordedCall& sCall) {
+    return {float(sCall.afArg.at(0)), float(sCall.afArg.at(1)), float(sCall.afArg.at(2))};
+}
+
+// The recorded calls read as colour, normal, vertex triples; any other call
+// or order fails the test.
+std::vector<EmittedCorner> asEmittedCorners() {
+    std::vector<EmittedCorner> asCorners;
+    const std::vector<RecordedCall>& asCalls = sRecorder.asCalls;
+    EXPECT_EQ(asCalls.size() % 3, 0u);
+    for (std::size_t i = 0; i + 2 < asCalls.size(); i += 3) {
+        EXPECT_EQ(asCalls[i].sName, "glColor3f") << "call " << i;
+        EXPECT_EQ(asCalls[i + 1].sName, "glNormal3f") << "call " << i + 1;
+        EXPECT_EQ(asCalls[i + 2].sName, "glVertex3f") << "call " << i + 2;
+        asCorners.push_back({sArgs(asCalls[i]), sArgs(asCalls[i + 1]), sArgs(asCalls[i + 2])});
+    }
+    return asCorners;
+}
+
+void vExpectSamePoint(const GLvector& sActual, const GLvector& sExpected) {
+    EXPECT_EQ(sActual.fX, sExpected.fX);
+    EXPECT_EQ(sActual.fY, sExpected.fY);
+    EXPECT_EQ(sActual.fZ, sExpected.fZ);
+}
+
+class TetrahedronPolygonizer : public ::testing::Test {
+protected:
+    void SetUp() override {
+        pfSavedSample = fSample;
+        fSavedTarget = fTargetValue;
+        pSavedPolygonizer = vMarchCube;
+        eSavedMode = sRecorder.eMode;
+        fSample = fScriptedSample;
+        fTargetValue = 48.0f;
+        sRecorder.eMode = RecorderMode::Record;
+        vResetRecorder();
+        asSampleLog.clear();
+        mapScriptedValue.clear();
+    }
+    void TearDown() override {
+        fSample = pfSavedSample;
+        fTargetValue = fSavedTarget;
+        vMarchCube = pSavedPolygonizer;
+        sRecorder.eMode = eSavedMode;
+        vResetRecorder();
+        asSampleLog.clear();
+        mapScriptedValue.clear();
+    }
+
+    // Scripts the eight corner values of a cell at the positions where the
+    // polygonizer should sample them.
+    void vScriptCell(float fX, float fY, float fZ, float fScale, const float afValue[8]) {
+        for (int iCorner = 0; iCorner < 8; iCorner++) {
+            const GLvector s = sCornerPosition(iCorner, fX, fY, fZ, fScale);
+            mapScriptedValue[{s.fX, s.fY, s.fZ}] = afValue[iCorner];
+        }
+    }
+
+    SampleFunction* pfSavedSample = nullptr;
+    float fSavedTarget = 0.0f;
+    Polygonizer* pSavedPolygonizer = nullptr;
+    RecorderMode eSavedMode = RecorderMode::Record;
+};
+
+}  // namespace
+
+// Tetrahedron 1 of the unit cell at the origin with values 0, 100, 100, 100.
+TEST_F(TetrahedronPolygonizer, SingleLowVertexGivesTheTriangleAroundIt) {
+    GLvector asPosition[4] = {{0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {1, 1, 1}};
+    float afValue[4] = {0.0f, 100.0f, 100.0f, 100.0f};
+    vMarchTetrahedron(asPosition, afValue);
+
+    const std::vector<EmittedCorner> asCorners = asEmittedCorners();
+    ASSERT_EQ(asCorners.size(), 3u);
+    // Edges 0 and 3 run from vertex 0 (t = 0.48), edge 2 toward it (t = 0.52).
+    const float fT = float(48.0 / 100.0);
+    const float fU2 = float(1.0 - double(float(-52.0 / -100.0)));
+    vExpectSamePoint(asCorners[0].sVertex, {fT, 0.0f, 0.0f});
+    vExpectSamePoint(asCorners[1].sVertex, {fT, fT, fT});
+    vExpectSamePoint(asCorners[2].sVertex, {fU2, fU2, 0.0f});
+    vExpectSamePoint(asCorners[2].sVertex,
+                     sExpectedCrossing(asPosition[2], asPosition[0], 100.0f, 0.0f, 48.0f));
+    for (const EmittedCorner& sCorner : asCorners) {
+        for (float fComponent : {sCorner.sVertex.fX, sCorner.sVertex.fY, sCorner.sVertex.fZ}) {
+            if (fComponent != 0.0f) {
+                EXPECT_NEAR(fComponent, 0.48, 1e-7);
+            }
+        }
+    }
+
+    // Facing vertex 0, which lies toward -x of the triangle.
+    const GLvector& sA = asCorners[0].sVertex;
+    const GLvector& sB = asCorners[1].sVertex;
+    const GLvector& sC = asCorners[2].sVertex;
+    const double afAB[3] = {double(sB.fX) - sA.fX, double(sB.fY) - sA.fY, double(sB.fZ) - sA.fZ};
+    const double afAC[3] = {double(sC.fX) - sA.fX, double(sC.fY) - sA.fY, double(sC.fZ) - sA.fZ};
+    const double fNormalX = afAB[1] * afAC[2] - afAB[2] * afAC[1];
+    EXPECT_LT(fNormalX, -0.2);
+}
+
+TEST_F(TetrahedronPolygonizer, CornerEmissionIsColourNormalVertexFromTheCrossing) {
+    GLvector asPosition[4] = {
+        {0.2f, 0.1f, 0.3f}, {0.6f, 0.1f, 0.3f}, {0.6f, 0.5f, 0.3f}, {0.6f, 0.5f, 0.7f}};
+    float afValue[4] = {10.0f, 70.0f, 90.0f, 60.0f};
+    vMarchTetrahedron(asPosition, afValue);
+
+    const std::vector<EmittedCorner> asCorners = asEmittedCorners();
+    ASSERT_EQ(asCorners.size(), 3u);
+    const std::vector<SampleCall> asNormalSamples = asSampleLog;
+    // Case 1: crossings on edges 0, 2 and 3, emitted as 0, 3, 2.
+    const int aiEmittedEdge[3] = {0, 3, 2};
+    for (int j = 0; j < 3; j++) {
+        SCOPED_TRACE(j);
+        const int iA = a2iExpectedEdge[aiEmittedEdge[j]][0];
+        const int iB = a2iExpectedEdge[aiEmittedEdge[j]][1];
+        const GLvector sCrossing = sExpectedCrossing(asPosition[iA], asPosition[iB], afValue[iA],
+                                                     afValue[iB], fTargetValue);
+        vExpectSamePoint(asCorners[j].sVertex, sCrossing);
+
+        GLvector sNormal, sColor;
+        vGetNormal(sNormal, sCrossing.fX, sCrossing.fY, sCrossing.fZ);
+        vGetColor(sColor, sCrossing, sNormal);
+        vExpectSamePoint(asCorners[j].sNormal, sNormal);
+        vExpectSamePoint(asCorners[j].sColor, sColor);
+    }
+
+    // One normal per crossed edge, in edge order, all before the first
+    // OpenGL call: six samples centred on crossings 0, 2 and 3 in turn.
+    ASSERT_EQ(asNormalSamples.size(), 18u);
+    const int aiComputedEdge[3] = {0, 2, 3};
+    for (int g = 0; g < 3; g++) {
+        const int iA = a2iExpectedEdge[aiComputedEdge[g]][0];
+        const int iB = a2iExpectedEdge[aiComputedEdge[g]][1];
+        const GLvector sCrossing = sExpectedCrossing(asPosition[iA], asPosition[iB], afValue[iA],
+                                                     afValue[iB], fTargetValue);
+        EXPECT_EQ(asNormalSamples[6 * g].fY, sCrossing.fY) << "edge " << aiComputedEdge[g];
+        EXPECT_EQ(asNormalSamples[6 * g].fZ, sCrossing.fZ) << "edge " << aiComputedEdge[g];
+        EXPECT_EQ(asNormalSamples[6 * g + 2].fX, sCrossing.fX) << "edge " << aiComputedEdge[g];
+    }
+    for (const SampleCall& sCall : asNormalSamples) {
+        EXPECT_EQ(sCall.iCallsBefore, 0u);
+    }
+}
+
+TEST_F(TetrahedronPolygonizer, ValueAtTheIsoValueCountsAsLowAndPinsTheCrossing) {
+    GLvector asPosition[4] = {
+        {0.3f, 0.7f, 0.1f}, {0.9f, 0.2f, 0.4f}, {0.5f, 0.6f, 0.8f}, {0.1f, 0.3f, 0.9f}};
+    // Vertex 0 alone at the iso value (case 1): every crossing sits on it.
+    float afFirst[4] = {48.0f, 100.0f, 70.0f, 55.0f};
+    vMarchTetrahedron(asPosition, afFirst);
+    std::vector<EmittedCorner> asCorners = asEmittedCorners();
+    ASSERT_EQ(asCorners.size(), 3u);
+    for (const EmittedCorner& sCorner : asCorners) {
+        vExpectSamePoint(sCorner.sVertex, asPosition[0]);
+    }
+
+    // Vertex 1 alone (case 2): edge 0 ends on it (t = 1), edges 1 and 4
+    // start from it (t = 0).
+    vResetRecorder();
+    float afSecond[4] = {100.0f, 48.0f, 70.0f, 55.0f};
+    vMarchTetrahedron(asPosition, afSecond);
+    asCorners = asEmittedCorners();
+    ASSERT_EQ(asCorners.size(), 3u);
+    for (const EmittedCorner& sCorner : asCorners) {
+        vExpectSamePoint(sCorner.sVertex, asPosition[1]);
+    }
+
+    // Just above the iso value is high.
+    vResetRecorder();
+    asSampleLog.clear();
+    const float fJustAbove = std::nextafter(48.0f, 100.0f);
+    float afAbove[4] = {fJustAbove, fJustAbove, fJustAbove, fJustAbove};
+    vMarchTetrahedron(asPosition, afAbove);
+    EXPECT_TRUE(sRecorder.asCalls.empty());
+    EXPECT_TRUE(asSampleLog.empty());
+}
+
+TEST_F(TetrahedronPolygonizer, NaNValueCountsAsHigh) {
+    GLvector asPosition[4] = {{0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {1, 1, 1}};
+    // Low vertex 3 with a NaN at vertex 0: case 8, one triangle. Were the NaN
+    // low it would be case 9 with two.
+    float afValue[4] = {fNaN, 100.0f, 100.0f, 0.0f};
+    vMarchTetrahedron(asPosition, afValue);
+    const std::vector<EmittedCorner> asCorners = asEmittedCorners();
+    ASSERT_EQ(asCorners.size(), 3u);
+    // Edges 4 and 5 do not touch the NaN and are placed as usual.
+    vExpectSamePoint(asCorners[1].sVertex,
+                     sExpectedCrossing(asPosition[1], asPosition[3], 100.0f, 0.0f, 48.0f));
+    vExpectSamePoint(asCorners[2].sVertex,
+                     sExpectedCrossing(asPosition[2], asPosition[3], 100.0f, 0.0f, 48.0f));
+
+    // NaN and high elsewhere: nothing at all.
+    vResetRecorder();
+    asSampleLog.clear();
+    float afHigh[4] = {fNaN, 100.0f, fNaN, 60.0f};
+    vMarchTetrahedron(asPosition, afHigh);
+    EXPECT_TRUE(sRecorder.asCalls.empty());
+    EXPECT_TRUE(asSampleLog.empty());
+}
+
+// Values mirrored about the iso value give the same crossings, so the two
+// complementary cases must give the same triangles in reverse.
+TEST_F(TetrahedronPolygonizer, TwoAgainstTwoEmitsTheStatedEdgesInOrder) {
+    GLvector asPosition[4] = {
+        {0.25f, 0.5f, 0.125f}, {0.75f, 0.5f, 0.125f}, {0.75f, 1.0f, 0.125f}, {0.75f, 1.0f, 0.625f}};
+    float afCase3[4] = {10.0f, 30.0f, 90.0f, 70.0f};
+    float afCase12[4] = {86.0f, 66.0f, 6.0f, 26.0f};
+
+    auto vCheck = [&](float* afValue, const std::vector<int>& aiEdges,
+                      std::vector<EmittedCorner>& asCorners) {
+        vResetRecorder();
+        vMarchTetrahedron(asPosition, afValue);
+        asCorners = asEmittedCorners();
+        ASSERT_EQ(asCorners.size(), aiEdges.size());
+        for (std::size_t j = 0; j < aiEdges.size(); j++) {
+            SCOPED_TRACE(j);
+            const int iA = a2iExpectedEdge[aiEdges[j]][0];
+            const int iB = a2iExpectedEdge[aiEdges[j]][1];
+            vExpectSamePoint(asCorners[j].sVertex,
+                             sExpectedCrossing(asPosition[iA], asPosition[iB], afValue[iA],
+                                               afValue[iB], fTargetValue));
+        }
+    };
+    std::vector<EmittedCorner> asCase3, asCase12;
+    {
+        SCOPED_TRACE("case 3");
+        vCheck(afCase3, {1, 4, 2, 2, 4, 3}, asCase3);
+    }
+    {
+        SCOPED_TRACE("case 12");
+        vCheck(afCase12, {3, 4, 2, 2, 4, 1}, asCase12);
+    }
+    ASSERT_EQ(asCase3.size(), asCase12.size());
+    for (std::size_t j = 0; j < asCase3.size(); j++) {
+        vExpectSamePoint(asCase12[j].sVertex, asCase3[asCase3.size() - 1 - j].sVertex);
+    }
+}
+
+// The single-vertex case of tetrahedron 1 sits inside a cell whose corner 0
+// alone is low: every tetrahedron then has that case, one triangle each.
+TEST_F(TetrahedronPolygonizer, CellEmitsTheTetrahedraInOrder) {
+    const float afCorner[8] = {0, 100, 100, 100, 100, 100, 100, 100};
+    vScriptCell(0, 0, 0, 1, afCorner);
+    vMarchCube2(0.0f, 0.0f, 0.0f, 1.0f);
+
+    const std::vector<EmittedCorner> asCorners = asEmittedCorners();
+    ASSERT_EQ(asCorners.size(), 18u);
+    const GLvector sOrigin{0, 0, 0};
+    const GLvector sFar{1, 1, 1};
+    for (int i = 0; i < 6; i++) {
+        SCOPED_TRACE(i);
+        const GLvector sA = sCornerPosition(a2iExpectedTetrahedron[i][1], 0, 0, 0, 1);
+        const GLvector sB = sCornerPosition(a2iExpectedTetrahedron[i][2], 0, 0, 0, 1);
+        vExpectSamePoint(asCorners[3 * i].sVertex,
+                         sExpectedCrossing(sOrigin, sA, 0.0f, 100.0f, 48.0f));
+        vExpectSamePoint(asCorners[3 * i + 1].sVertex,
+                         sExpectedCrossing(sOrigin, sFar, 0.0f, 100.0f, 48.0f));
+        vExpectSamePoint(asCorners[3 * i + 2].sVertex,
+                         sExpectedCrossing(sB, sOrigin, 100.0f, 0.0f, 48.0f));
+    }
+}
+
+TEST_F(TetrahedronPolygonizer, CellSamplesItsCornersWhereTheCubePolygonizerDoes) {
+    const float fX = 0.3f, fY = 0.7f, fZ = 0.1f, fScale = float(1.0 / 23);
+    const float afHigh[8] = {60, 61, 62, 63, 64, 65, 66, 67};
+    vScriptCell(fX, fY, fZ, fScale, afHigh);
+
+    vMarchCube1(fX, fY, fZ, fScale);
+    const std::vector<SampleCall> asCubeLog = asSampleLog;
+    asSampleLog.clear();
+    vMarchCube2(fX, fY, fZ, fScale);
+
+    ASSERT_EQ(asSampleLog.size(), 8u);
+    ASSERT_EQ(asCubeLog.size(), 8u);
+    for (int iCorner = 0; iCorner < 8; iCorner++) {
+        SCOPED_TRACE(iCorner);
+        const GLvector sExpected = sCornerPosition(iCorner, fX, fY, fZ, fScale);
+        vExpectSamePoint(
+            {asSampleLog[iCorner].fX, asSampleLog[iCorner].fY, asSampleLog[iCorner].fZ}, sExpected);
+        vExpectSamePoint({asCubeLog[iCorner].fX, asCubeLog[iCorner].fY, asCubeLog[iCorner].fZ},
+                         sExpected);
+    }
+    EXPECT_TRUE(sRecorder.asCalls.empty());
+}
+
+TEST_F(TetrahedronPolygonizer, UniformCellTakesEightSamplesAndEmitsNothing) {
+    const float afLow[8] = {48, 0, 1, 2, 3, 4, 5, 48};
+    const float afHigh[8] = {49,   100, 1e30f, std::numeric_limits<float>::infinity(),
+                             fNaN, 50,  60,    70};
+    for (const float* afValue : {afLow, afHigh}) {
+        mapScriptedValue.clear();
+        asSampleLog.clear();
+        vScriptCell(0.5f, 0.25f, 0.125f, 0.0625f, afValue);
+        vMarchCube2(0.5f, 0.25f, 0.125f, 0.0625f);
+        EXPECT_EQ(asSampleLog.size(), 8u);
+        EXPECT_TRUE(sRecorder.asCalls.empty());
+    }
+}
+
+// Random cells, with values at, around and far from the iso value and some
+// NaNs: the triangle and normal counts must follow from the tetrahedron
+// cases, never above two triangles per tetrahedron or twelve per cell.
+TEST_F(TetrahedronPolygonizer, RandomCellsEmitTheTrianglesOfTheirTetrahedra) {
+    std::mt19937 sRandom(20240611u);
+    std::uniform_real_distribution<float> sUnit(0.0f, 1.0f);
+    std::uniform_real_distribution<float> sValue(0.0f, 100.0f);
+    std::uniform_int_distribution<int> sKind(0, 9);
+    std::size_t iMostTriangles = 0;
+    for (int iCell = 0; iCell < 3000; iCell++) {
+        const float fX = sUnit(sRandom), fY = sUnit(sRandom), fZ = sUnit(sRandom);
+        const float fScale = 0.01f + 0.2f * sUnit(sRandom);
+        float afValue[8];
+        bool abLow[8];
+        for (int c = 0; c < 8; c++) {
+            const int iKind = sKind(sRandom);
+            afValue[c] = iKind == 0 ? fNaN : iKind == 1 ? 48.0f : sValue(sRandom);
+            abLow[c] = afValue[c] <= 48.0f;
+        }
+        std::size_t iTriangles = 0, iCrossings = 0;
+        for (const auto& aiTetrahedron : a2iExpectedTetrahedron) {
+            int iLowCount = 0;
+            for (int iCorner : aiTetrahedron) {
+                iLowCount += abLow[iCorner];
+            }
+            iTriangles += iLowCount == 2 ? 2 : iLowCount % 2;
+            iCrossings += std::size_t(iLowCount * (4 - iLowCount));
+        }
+
+        mapScriptedValue.clear();
+        asSampleLog.clear();
+        vResetRecorder();
+        vScriptCell(fX, fY, fZ, fScale, afValue);
+        vMarchCube2(fX, fY, fZ, fScale);
+
+        ASSERT_EQ(sRecorder.asCalls.size(), 9 * iTriangles) << "cell " << iCell;
+        ASSERT_EQ(asSampleLog.size(), 8 + 6 * iCrossings) << "cell " << iCell;
+        ASSERT_LE(iTriangles, 12u);
+        iMostTriangles = std::max(iMostTriangles, iTriangles);
+    }
+    // The draws did reach cells with many triangles.
+    EXPECT_GE(iMostTriangles, 10u);
+}
+
+TEST_F(TetrahedronPolygonizer, TetrahedronEmitsAtMostTwoTriangles) {
+    GLvector asPosition[4] = {
+        {0.1f, 0.2f, 0.3f}, {0.4f, 0.2f, 0.3f}, {0.4f, 0.5f, 0.3f}, {0.4f, 0.5f, 0.6f}};
+    for (int iCase = 0; iCase < 16; iCase++) {
+        float afValue[4];
+        for (int v = 0; v < 4; v++) {
+            afValue[v] = (iCase >> v) & 1 ? 20.0f + v : 80.0f - v;
+        }
+        vResetRecorder();
+        vMarchTetrahedron(asPosition, afValue);
+        const int iLowCount = int(std::bitset<4>(iCase).count());
+        const std::size_t iTriangles = iLowCount == 2 ? 2 : iLowCount % 2;
+        EXPECT_EQ(asEmittedCorners().size(), 3 * iTriangles) << "case " << iCase;
+    }
+}
