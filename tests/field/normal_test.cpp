@@ -1,0 +1,246 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+#include <limits>
+#include <vector>
+
+#include "field.h"
+#include "float_ulp.h"
+
+namespace {
+
+const float fInfinity = std::numeric_limits<float>::infinity();
+const float fNaN = std::numeric_limits<float>::quiet_NaN();
+
+// A sample function that keeps every point it is asked for and answers from
+// a script, one value per call.
+std::vector<std::array<float, 3>> aafSampledPoint;
+std::vector<float> afScriptedValue;
+
+float fRecordingSample(float fX, float fY, float fZ) {
+    const std::size_t iCall = aafSampledPoint.size();
+    aafSampledPoint.push_back({fX, fY, fZ});
+    return iCall < afScriptedValue.size() ? afScriptedValue[iCall] : 0.0f;
+}
+
+// The tests swap the sample slot and move the field; put both back.
+class NormalTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        pSavedSample = fSample;
+        for (int i = 0; i < 3; i++) {
+            asSavedSource[i] = sSourcePoint[i];
+        }
+        fSavedTime = fTime;
+        aafSampledPoint.clear();
+        afScriptedValue.clear();
+    }
+    void TearDown() override {
+        fSample = pSavedSample;
+        for (int i = 0; i < 3; i++) {
+            sSourcePoint[i] = asSavedSource[i];
+        }
+        fTime = fSavedTime;
+    }
+
+private:
+    SampleFunction* pSavedSample = nullptr;
+    GLvector asSavedSource[3];
+    float fSavedTime = 0.0f;
+};
+
+float fBelow(float f) {
+    return float(double(f) - 0.01);
+}
+
+float fAbove(float f) {
+    return float(double(f) + 0.01);
+}
+
+}  // namespace
+
+TEST_F(NormalTest, SamplesSixDisplacedPointsThroughTheSlotInOrder) {
+    // Coordinates at which stepping by 0.01 in float arithmetic lands on a
+    // different float than stepping in double and rounding.
+    const float fX = 0.0625f, fY = 0.044f, fZ = 0.052f;
+    ASSERT_NE(fBelow(fX), fX - 0.01f);
+    ASSERT_NE(fBelow(fY), fY - 0.01f);
+    ASSERT_NE(fAbove(fY), fY + 0.01f);
+    ASSERT_NE(fAbove(fZ), fZ + 0.01f);
+
+    fSample = fRecordingSample;
+    GLvector sNormal;
+    vGetNormal(sNormal, fX, fY, fZ);
+
+    const std::vector<std::array<float, 3>> aafWanted = {
+        {fBelow(fX), fY, fZ}, {fAbove(fX), fY, fZ}, {fX, fBelow(fY), fZ},
+        {fX, fAbove(fY), fZ}, {fX, fY, fBelow(fZ)}, {fX, fY, fAbove(fZ)},
+    };
+    ASSERT_EQ(aafSampledPoint.size(), aafWanted.size());
+    for (std::size_t i = 0; i < aafWanted.size(); i++) {
+        for (int iAxis = 0; iAxis < 3; iAxis++) {
+            EXPECT_EQ(aafSampledPoint[i][iAxis], aafWanted[i][iAxis])
+                << "sample " << i << " axis " << iAxis;
+        }
+    }
+}
+
+TEST_F(NormalTest, EachComponentIsTheLowerSampleMinusTheUpper) {
+    // Differences (2, -3, -6): length 7 whatever the intermediate precision.
+    afScriptedValue = {10.0f, 8.0f, 2.0f, 5.0f, 1.0f, 7.0f};
+    fSample = fRecordingSample;
+    GLvector sNormal;
+    vGetNormal(sNormal, 0.5f, 0.5f, 0.5f);
+
+    const float fReciprocal = 1.0f / 7.0f;
+    EXPECT_EQ(sNormal.fX, 2.0f * fReciprocal);
+    EXPECT_EQ(sNormal.fY, -3.0f * fReciprocal);
+    EXPECT_EQ(sNormal.fZ, -6.0f * fReciprocal);
+}
+
+TEST_F(NormalTest, FlatSpotGivesTheZeroNormal) {
+    afScriptedValue = {4.0f, 4.0f, -1.0f, -1.0f, 0.0f, 0.0f};
+    fSample = fRecordingSample;
+    GLvector sNormal{9.0f, 9.0f, 9.0f};
+    vGetNormal(sNormal, 0.2f, 0.4f, 0.6f);
+    EXPECT_EQ(sNormal.fX, 0.0f);
+    EXPECT_EQ(sNormal.fY, 0.0f);
+    EXPECT_EQ(sNormal.fZ, 0.0f);
+}
+
+TEST_F(NormalTest, PointSourcesAtTheCentreGiveRedXAxisNormal) {
+    vSetTime(0.0f);
+    fSample = fSample1;
+    GLvector sNormal;
+    vGetNormal(sNormal, 0.75f, 0.5f, 0.5f);
+    // 0.5 - 0.01 and 0.5 + 0.01 round to floats equally far from 0.5.
+    EXPECT_EQ(sNormal.fY, 0.0f);
+    EXPECT_EQ(sNormal.fZ, 0.0f);
+    EXPECT_LE(iUlpDistance(sNormal.fX, 1.0f), 1);
+
+    GLvector sColor;
+    vGetColor(sColor, GLvector{0.75f, 0.5f, 0.5f}, sNormal);
+    EXPECT_EQ(sColor.fX, sNormal.fX);
+    EXPECT_EQ(sColor.fY, 0.0f);
+    EXPECT_EQ(sColor.fZ, 0.0f);
+}
+
+TEST_F(NormalTest, PointSourceNormalsPointAwayFromTheCentre) {
+    vSetTime(0.0f);
+    fSample = fSample1;
+    const float afPoint[][3] = {{0.2f, 0.5f, 0.5f}, {0.5f, 0.9f, 0.5f}, {0.5f, 0.5f, 0.1f},
+                                {0.1f, 0.2f, 0.3f}, {0.8f, 0.3f, 0.7f}, {0.95f, 0.95f, 0.05f}};
+    for (const auto& afP : afPoint) {
+        GLvector sNormal;
+        vGetNormal(sNormal, afP[0], afP[1], afP[2]);
+        const double fDx = afP[0] - 0.5, fDy = afP[1] - 0.5, fDz = afP[2] - 0.5;
+        const double fDistance = std::sqrt(fDx * fDx + fDy * fDy + fDz * fDz);
+        const double fCosine = (sNormal.fX * fDx + sNormal.fY * fDy + sNormal.fZ * fDz) / fDistance;
+        EXPECT_GT(fCosine, 0.999) << afP[0] << " " << afP[1] << " " << afP[2];
+    }
+}
+
+TEST_F(NormalTest, RippleNormalsAlwaysPointUp) {
+    fSample = fSample3;
+    for (float fT : {0.0f, 0.3f, 1.0f, 7.5f}) {
+        vSetTime(fT);
+        for (int i = 0; i <= 8; i++) {
+            for (int j = 0; j <= 8; j++) {
+                for (int k = 0; k <= 4; k++) {
+                    GLvector sNormal;
+                    vGetNormal(sNormal, i / 8.0f, j / 8.0f, k / 4.0f);
+                    EXPECT_GT(sNormal.fZ, 0.0f) << "time " << fT << " at " << i << j << k;
+                    EXPECT_LE(std::fabs(std::hypot(sNormal.fX, sNormal.fY, sNormal.fZ) - 1.0),
+                              1.0e-6);
+                }
+            }
+        }
+    }
+}
+
+TEST(NormalizeVector, MultipliesByTheRoundedReciprocalOfTheLength) {
+    // Sum of squares 49 is exact at any precision, so every rounding is fixed.
+    // Multiplying by float(1/7) differs from dividing by 7 for 3 and 6.
+    ASSERT_NE(3.0f * (1.0f / 7.0f), 3.0f / 7.0f);
+    GLvector sResult;
+    vNormalizeVector(sResult, GLvector{2.0f, -3.0f, 6.0f});
+    const float fReciprocal = 1.0f / 7.0f;
+    EXPECT_EQ(sResult.fX, 2.0f * fReciprocal);
+    EXPECT_EQ(sResult.fY, -3.0f * fReciprocal);
+    EXPECT_EQ(sResult.fZ, 6.0f * fReciprocal);
+}
+
+TEST(NormalizeVector, ResultMayBeTheSourceRecord) {
+    GLvector sVector{2.0f, -3.0f, 6.0f};
+    vNormalizeVector(sVector, sVector);
+    const float fReciprocal = 1.0f / 7.0f;
+    EXPECT_EQ(sVector.fX, 2.0f * fReciprocal);
+    EXPECT_EQ(sVector.fY, -3.0f * fReciprocal);
+    EXPECT_EQ(sVector.fZ, 6.0f * fReciprocal);
+}
+
+TEST(NormalizeVector, StaysWithinOneUlpOfTheFloatRoundings) {
+    const GLvector asSource[] = {{0.3f, -1.7f, 2.9f},       {1.0e-3f, 2.0e-3f, -7.0e-4f},
+                                 {123.456f, 0.001f, -9.5f}, {0.1f, 0.1f, 0.1f},
+                                 {-4.0e5f, 3.3e5f, 1.0f},   {1.0e-19f, 0.0f, 0.0f}};
+    for (const GLvector& sSource : asSource) {
+        const long double fSum = static_cast<long double>(sSource.fX) * sSource.fX +
+                                 static_cast<long double>(sSource.fY) * sSource.fY +
+                                 static_cast<long double>(sSource.fZ) * sSource.fZ;
+        const float fReciprocal = 1.0f / std::sqrt(float(fSum));
+        GLvector sResult;
+        vNormalizeVector(sResult, sSource);
+        EXPECT_LE(iUlpDistance(sResult.fX, sSource.fX * fReciprocal), 1) << sSource.fX;
+        EXPECT_LE(iUlpDistance(sResult.fY, sSource.fY * fReciprocal), 1) << sSource.fY;
+        EXPECT_LE(iUlpDistance(sResult.fZ, sSource.fZ * fReciprocal), 1) << sSource.fZ;
+    }
+}
+
+TEST(NormalizeVector, ZeroVectorIsCopiedWithItsSigns) {
+    GLvector sResult{5.0f, 5.0f, 5.0f};
+    vNormalizeVector(sResult, GLvector{-0.0f, 0.0f, -0.0f});
+    EXPECT_EQ(iFloatBits(sResult.fX), iFloatBits(-0.0f));
+    EXPECT_EQ(iFloatBits(sResult.fY), iFloatBits(0.0f));
+    EXPECT_EQ(iFloatBits(sResult.fZ), iFloatBits(-0.0f));
+}
+
+TEST(NormalizeVector, VectorWhoseSquaresVanishInFloatIsCopiedUnscaled) {
+    const GLvector asTiny[] = {{1.0e-30f, -2.0e-30f, 3.0e-31f},
+                               {1.0e-23f, 1.0e-23f, -1.0e-23f},
+                               {std::numeric_limits<float>::denorm_min(), 0.0f, 0.0f}};
+    for (const GLvector& sTiny : asTiny) {
+        ASSERT_EQ(float(double(sTiny.fX) * sTiny.fX + double(sTiny.fY) * sTiny.fY +
+                        double(sTiny.fZ) * sTiny.fZ),
+                  0.0f);
+        GLvector sResult;
+        vNormalizeVector(sResult, sTiny);
+        EXPECT_EQ(sResult.fX, sTiny.fX);
+        EXPECT_EQ(sResult.fY, sTiny.fY);
+        EXPECT_EQ(sResult.fZ, sTiny.fZ);
+    }
+}
+
+TEST(NormalizeVector, OverflowingLengthScalesFiniteComponentsToZero) {
+    GLvector sResult;
+    vNormalizeVector(sResult, GLvector{1.0e20f, -1.0e20f, 3.0f});
+    EXPECT_EQ(sResult.fX, 0.0f);
+    EXPECT_EQ(sResult.fY, 0.0f);
+    EXPECT_EQ(sResult.fZ, 0.0f);
+}
+
+TEST(NormalizeVector, InfiniteComponentBecomesNaNAndTheOthersZero) {
+    GLvector sResult;
+    vNormalizeVector(sResult, GLvector{fInfinity, 1.0f, -2.0f});
+    EXPECT_TRUE(std::isnan(sResult.fX));
+    EXPECT_EQ(sResult.fY, 0.0f);
+    EXPECT_EQ(sResult.fZ, 0.0f);
+}
+
+TEST(NormalizeVector, NaNComponentMakesEveryComponentNaN) {
+    GLvector sResult;
+    vNormalizeVector(sResult, GLvector{0.5f, fNaN, 0.25f});
+    EXPECT_TRUE(std::isnan(sResult.fX));
+    EXPECT_TRUE(std::isnan(sResult.fY));
+    EXPECT_TRUE(std::isnan(sResult.fZ));
+}

@@ -1,0 +1,86 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdint>
+
+#include "field.h"
+#include "gl_record.h"
+#include "polygonize.h"
+
+namespace {
+
+// Whole frames of surface through the real cube polygonizer, with only the
+// counters of the GL stand-in running. Everything a frame reads is saved and
+// put back.
+class FiniteVerticesTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        iSavedSize = iDataSetSize;
+        fSavedStep = fStepSize;
+        fSavedTarget = fTargetValue;
+        pSavedPolygonizer = vMarchCube;
+        pSavedSample = fSample;
+        fSavedTime = fTime;
+        for (int i = 0; i < 3; i++) {
+            asSavedSource[i] = sSourcePoint[i];
+        }
+        eSavedMode = sRecorder.eMode;
+
+        sRecorder.eMode = RecorderMode::Count;
+        vMarchCube = vMarchCube1;
+        fTargetValue = 48.0f;
+    }
+    void TearDown() override {
+        iDataSetSize = iSavedSize;
+        fStepSize = fSavedStep;
+        fTargetValue = fSavedTarget;
+        vMarchCube = pSavedPolygonizer;
+        fSample = pSavedSample;
+        fTime = fSavedTime;
+        for (int i = 0; i < 3; i++) {
+            sSourcePoint[i] = asSavedSource[i];
+        }
+        sRecorder.eMode = eSavedMode;
+        vResetRecorder();
+    }
+
+    // Sweeps every grid from 1 to 32 cells at each time and counts vertices
+    // with a coordinate that is infinite or NaN.
+    void vExpectOnlyFiniteVertices(SampleFunction* pSample) {
+        fSample = pSample;
+        std::size_t iVertices = 0;
+        for (float fT : {0.0f, 0.025f, 1.0f, float(M_PI / 2), float(3 * M_PI / 2)}) {
+            vSetTime(fT);
+            for (std::int32_t iSize = 1; iSize <= 32; iSize++) {
+                iDataSetSize = iSize;
+                fStepSize = float(1.0 / iSize);
+                vResetRecorder();
+                vMarchingCubes();
+                EXPECT_EQ(sRecorder.iNonFiniteVertexCount, 0u)
+                    << "time " << fT << ", " << iSize << " cells per axis";
+                iVertices += sRecorder.iVertexCount;
+            }
+        }
+        EXPECT_GT(iVertices, 0u);
+    }
+
+private:
+    std::int32_t iSavedSize = 0;
+    float fSavedStep = 0.0f;
+    float fSavedTarget = 0.0f;
+    Polygonizer* pSavedPolygonizer = nullptr;
+    SampleFunction* pSavedSample = nullptr;
+    float fSavedTime = 0.0f;
+    GLvector asSavedSource[3];
+    RecorderMode eSavedMode = RecorderMode::Record;
+};
+
+}  // namespace
+
+TEST_F(FiniteVerticesTest, PointSourceFramesSendOnlyFiniteVertices) {
+    vExpectOnlyFiniteVertices(fSample1);
+}
+
+TEST_F(FiniteVerticesTest, LineSourceFramesSendOnlyFiniteVertices) {
+    vExpectOnlyFiniteVertices(fSample2);
+}
