@@ -83,7 +83,11 @@ TEST(CubeTables, EdgeFlagsAreTheEdgesWhoseCornersDiffer) {
     EXPECT_EQ(aiCubeEdgeFlags[1], 0x109);
     EXPECT_EQ(aiCubeEdgeFlags[2], 0x203);
     EXPECT_EQ(aiCubeEdgeFlags[15], 0xf00);
-    EXPECT_EQ(aiCubeEdgeFlags[128], 0x8c0);
+    const int a2iListed[][2] = {{4, 0x406},  {8, 0x80c},   {16, 0x190},  {32, 0x230},
+                                {64, 0x460}, {170, 0x0ff}, {254, 0x109}, {128, 0x8c0}};
+    for (const auto& aiRow : a2iListed) {
+        EXPECT_EQ(aiCubeEdgeFlags[aiRow[0]], aiRow[1]) << "case " << aiRow[0];
+    }
 }
 
 TEST(CubeTables, TriangleRowsNameExactlyTheCrossedEdges) {
