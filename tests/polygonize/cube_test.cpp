@@ -177,3 +177,71 @@ TEST_F(CubeTest, InfiniteFirstCornerPutsCrossingOnTheFiniteCorner) {
             << s[0] << " " << s[1] << " " << s[2];
     }
 }
+
+TEST_F(CubeTest, CrossingsAndNormalSamplesFollowEdgeOrderBitForBit) {
+    const float fX = 0.3f, fY = -1.7f, fZ = 2.1f, fScale = 0.1f;
+    const float afValue[8] = {41, 55, 57, 59, 53, 61, 43, 52};  // corners 0 and 6 low
+    for (int i = 0; i < 8; i++) {
+        mapCubeValue[{fX + a2fCorner[i][0] * fScale, fY + a2fCorner[i][1] * fScale,
+                      fZ + a2fCorner[i][2] * fScale}] = afValue[i];
+    }
+    vMarchCube1(fX, fY, fZ, fScale);
+    const std::vector<CubeSampleCall> asLog = asCubeLog;
+    const std::vector<P> asVertex = asVertices();
+
+    const int iCase = 1 | 64;
+    const int a2iEdge[12][2] = {{0, 1}, {1, 2}, {2, 3}, {3, 0}, {4, 5}, {5, 6},
+                                {6, 7}, {7, 4}, {0, 4}, {1, 5}, {2, 6}, {3, 7}};
+    const float afCell[3] = {fX, fY, fZ};
+    P asCrossing[12];
+    std::size_t iNext = 8;
+    for (int iEdge = 0; iEdge < 12; iEdge++) {
+        const int iA = a2iEdge[iEdge][0], iB = a2iEdge[iEdge][1];
+        if ((((iCase >> iA) ^ (iCase >> iB)) & 1) == 0) {
+            continue;
+        }
+        const float fFraction = fGetOffset(afValue[iA], afValue[iB], 48.0f);
+        for (int i = 0; i < 3; i++) {
+            const float fDir = a2fCorner[iB][i] - a2fCorner[iA][i];
+            const float fStep = fFraction * fDir;
+            const float fLocal = a2fCorner[iA][i] + fStep;
+            const float fScaled = fLocal * fScale;
+            asCrossing[iEdge][i] = fScaled + afCell[i];
+        }
+        // The normal's samples for this crossing come next in the log.
+        asCubeLog.clear();
+        GLvector sNormal;
+        vGetNormal(sNormal, asCrossing[iEdge][0], asCrossing[iEdge][1], asCrossing[iEdge][2]);
+        ASSERT_EQ(asCubeLog.size(), 6u);
+        ASSERT_LE(iNext + 6, asLog.size());
+        for (std::size_t k = 0; k < 6; k++, iNext++) {
+            EXPECT_EQ(asLog[iNext].fX, asCubeLog[k].fX) << "edge " << iEdge;
+            EXPECT_EQ(asLog[iNext].fY, asCubeLog[k].fY) << "edge " << iEdge;
+            EXPECT_EQ(asLog[iNext].fZ, asCubeLog[k].fZ) << "edge " << iEdge;
+        }
+    }
+    EXPECT_EQ(iNext, asLog.size());
+
+    std::vector<P> asExpected;
+    for (int i = 0; i < 15 && a2iTriangleConnectionTable[iCase][i] >= 0; i++) {
+        asExpected.push_back(asCrossing[a2iTriangleConnectionTable[iCase][i]]);
+    }
+    EXPECT_EQ(asVertex, asExpected);
+    EXPECT_EQ(asExpected.size(), 6u);
+}
+
+TEST_F(CubeTest, FiveTriangleCaseEmitsFifteenCorners) {
+    int iCase = 0;
+    while (a2iTriangleConnectionTable[iCase][12] < 0) {
+        iCase++;
+    }
+    std::array<float, 8> afValue;
+    for (int i = 0; i < 8; i++) {
+        afValue[i] = ((iCase >> i) & 1) ? 40.0f : 56.0f;
+    }
+    vScriptCorners(afValue);
+    vMarchCube1(0.0f, 0.0f, 0.0f, 1.0f);
+    EXPECT_EQ(asVertices().size(), 15u);
+    EXPECT_EQ(asCallsNamed("glColor3f").size(), 15u);
+    EXPECT_EQ(asCallsNamed("glNormal3f").size(), 15u);
+}
