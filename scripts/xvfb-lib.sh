@@ -6,7 +6,9 @@ xvfb_start() {
   local fifo
   fifo=$(mktemp -u)
   mkfifo "$fifo"
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp +extension GLX 3>"$fifo" \
+  # -noreset: the server would otherwise reset when its last client leaves
+  # and drop any connection being set up at that moment.
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset +extension GLX 3>"$fifo" \
     >/dev/null 2>&1 &
   XVFB_PID=$!
   local number

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# help_text.sh [-pipe]: the help text reaches standard output byte for byte,
+# once, while the window is open: with standard output a file, or with -pipe
+# a pipe, where nothing would show until exit had the program not flushed.
+set -euo pipefail
+. "$ORVANE_SOURCE_DIR/tests/window/window-lib.sh"
+
+printf '%s' "Orvane
+
+Controls:
++/-  increase/decrease sample density
+PageUp/PageDown  increase/decrease surface value
+s  toggle sample function
+w  toggle wireframe
+l  toggle lighting / color interpolation
+Home  toggle spin scene
+End  toggle source point animation
+" >"$WORK/expected"
+
+window_launch "$@"
+help_complete() {
+  [ "$(wc -c <"$WORK/stdout")" -ge "$(wc -c <"$WORK/expected")" ]
+}
+window_wait_until "the help text on standard output" help_complete
+# The event loop is running: frames keep coming with the help text out.
+window_frames 3
+process_running "$VIEWER_PID" || fail "the viewer ended"
+
+window_close_as_wm
+if ! cmp "$WORK/expected" "$WORK/stdout"; then
+  diff <(od -c "$WORK/expected") <(od -c "$WORK/stdout") | head -20 >&2
+  fail "standard output is not exactly the help text"
+fi
+echo "help text on standard output ($([ $# -gt 0 ] && echo pipe || echo file)), byte for byte"
