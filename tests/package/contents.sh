@@ -36,7 +36,7 @@ else
 fi
 
 # The package names of the dependencies, without versions or alternatives.
-depends=" $(field Depends | tr ',|' '\n\n' | awk '{print $1}' | tr '\n' ' ') "
+depends=" $(field Depends | sed 's/[,|]/\n/g' | awk '{print $1}' | tr '\n' ' ') "
 echo "Depends: $(field Depends)"
 
 needed=$(objdump -p "$binary" | awk '$1 == "NEEDED" {print $2}')
@@ -49,7 +49,7 @@ for library in $needed; do
   for owner in $owners; do
     [[ "$depends" == *" $owner "* ]] && found=$owner
   done
-  [ -n "$found" ] || fail "$library is in $(echo $owners), which Depends does not name"
+  [ -n "$found" ] || fail "$library is in ${owners//$'\n'/ }, which Depends does not name"
   [ -z "$found" ] || echo "$library: $found"
 done
 
