@@ -21,3 +21,13 @@ run: build
 
 test: build
 	@ctest --preset $(PRESET) -j 2
+
+# The README's pictures, taken from the running viewer in a private Xvfb.
+.PHONY: screenshots
+screenshots: build
+	@scripts/screenshots $(BUILD_DIR)/orvane docs
+
+# The Debian package, in $(BUILD_DIR).
+.PHONY: package
+package: build
+	@cmake --build --preset $(PRESET) --target package
