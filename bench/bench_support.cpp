@@ -2,6 +2,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <ctime>
 
 #include "app.h"
@@ -68,9 +69,14 @@ void vSetFrameOne(int iField, std::int32_t iCells) {
 
 namespace {
 
+// Points are kept in runs of this many consecutive calls: a run keeps the
+// sweep's own succession of nearby points, which the field's branches and
+// caches see, where single scattered points would not.
+const std::uint64_t iCensusBlock = 1024;
+
 SampleFunction* fWrapped = nullptr;
 std::uint64_t iCensusCalls = 0;
-std::uint64_t iCensusStride = 1;
+std::uint64_t iCensusBlockStride = 1;
 std::vector<GLvector>* pasCensusPoints = nullptr;
 
 float fCountingSample(float fX, float fY, float fZ) {
@@ -79,7 +85,7 @@ float fCountingSample(float fX, float fY, float fZ) {
 }
 
 float fKeepingSample(float fX, float fY, float fZ) {
-    if (iCensusCalls++ % iCensusStride == 0) {
+    if ((iCensusCalls++ / iCensusBlock) % iCensusBlockStride == 0) {
         pasCensusPoints->push_back(GLvector{fX, fY, fZ});
     }
     return fWrapped(fX, fY, fZ);
@@ -105,12 +111,10 @@ SweepCensus sTakeCensus(std::size_t iMaxPoints) {
         return sCensus;
     }
 
-    sCensus.iStride = (sCensus.iSampleCalls + iMaxPoints - 1) / iMaxPoints;
-    if (sCensus.iStride == 0) {
-        sCensus.iStride = 1;
-    }
-    sCensus.asPoints.reserve(sCensus.iSampleCalls / sCensus.iStride + 1);
-    iCensusStride = sCensus.iStride;
+    const std::uint64_t iBlocks = (sCensus.iSampleCalls + iCensusBlock - 1) / iCensusBlock;
+    const std::uint64_t iMaxBlocks = std::max<std::uint64_t>(iMaxPoints / iCensusBlock, 1);
+    iCensusBlockStride = std::max<std::uint64_t>((iBlocks + iMaxBlocks - 1) / iMaxBlocks, 1);
+    sCensus.asPoints.reserve(iMaxBlocks * iCensusBlock);
     pasCensusPoints = &sCensus.asPoints;
     iSweepWrapped(fKeepingSample);
     pasCensusPoints = nullptr;

@@ -50,10 +50,10 @@ void vSetFrameOne(int iField, std::int32_t iCells);
 struct SweepCensus {
     std::uint64_t iSampleCalls = 0;
     std::uint64_t iVertices = 0;
-    // Every iStride-th sample point of the sweep, in order: a spread of the
-    // sweep's points small enough to stay in cache.
+    // The sweep's sample points in order, or, where they are too many, runs
+    // of consecutive points spread evenly over the sweep: a sample of its
+    // points small enough to stay in cache.
     std::vector<GLvector> asPoints;
-    std::uint64_t iStride = 1;
 };
 
 // Runs two untimed sweeps with the slot wrapped: one to count the sample

@@ -10,7 +10,7 @@ namespace {
 
 // The sample points kept to replay a sweep's sampling: enough to spread over
 // the whole grid, few enough to stay in cache.
-const std::size_t iReplayPoints = std::size_t(1) << 16;
+const std::size_t iReplayPoints = std::size_t(1) << 19;
 
 void vSweepArguments(benchmark::internal::Benchmark* pBenchmark) {
     pBenchmark->ArgNames({"field", "grid"});
