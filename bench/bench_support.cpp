@@ -123,7 +123,7 @@ SweepCensus sTakeCensus(std::size_t iMaxPoints) {
 
 void vSampleAlone(const std::vector<GLvector>& asPoints, std::uint64_t iCalls) {
     std::uint64_t iMade = 0;
-    while (iMade < iCalls) {
+    while (iMade < iCalls && !asPoints.empty()) {
         for (const GLvector& sPoint : asPoints) {
             if (iMade == iCalls) {
                 break;

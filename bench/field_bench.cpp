@@ -10,7 +10,7 @@ namespace {
 const std::int32_t iPointGrid = 64;
 const std::size_t iPointCount = std::size_t(1) << 14;
 
-void SampleFunction(benchmark::State& rState) {
+void Sample(benchmark::State& rState) {
     SettingsGuard sGuard;
     vSetFrameOne(int(rState.range(0)), iPointGrid);
     const SweepCensus sCensus = sTakeCensus(iPointCount);
@@ -25,7 +25,7 @@ void SampleFunction(benchmark::State& rState) {
         benchmark::Counter(double(iCalls), benchmark::Counter::kIsIterationInvariantRate);
     rState.counters["ns/sample"] = 1e9 * fSeconds / (double(iCalls) * double(rState.iterations()));
 }
-BENCHMARK(SampleFunction)->ArgName("field")->DenseRange(1, 3);
+BENCHMARK(Sample)->ArgName("field")->DenseRange(1, 3);
 
 void Normal(benchmark::State& rState) {
     SettingsGuard sGuard;
