@@ -31,3 +31,15 @@ screenshots: build
 .PHONY: package
 package: build
 	@cmake --build --preset $(PRESET) --target package
+# Performance: the benchmarks (OpenGL replaced by a counting sink), the frame
+# rate of the real viewer in a private Xvfb, and its peak memory. The README's
+# "Performance" section says what each prints.
+.PHONY: bench fps memory
+bench: build
+	@$(BUILD_DIR)/bench/orvane_bench $(BENCH_ARGS)
+
+fps: build
+	@scripts/fps $(BUILD_DIR)/orvane
+
+memory: build
+	@scripts/memory $(BUILD_DIR)/orvane

@@ -4,30 +4,17 @@
 #include "field.h"
 #include "polygonize.h"
 
-// Every crossed edge gets its point and normal, in edge order, before the
-// cell's first OpenGL call. Crossings on faces shared with a neighbour are
-// computed again here; nothing is shared between cells.
-void vMarchCube1(float fX, float fY, float fZ, float fScale) {
-    float afCubeValue[8];
-    for (int iVertex = 0; iVertex < 8; iVertex++) {
-        afCubeValue[iVertex] = fSample(fX + a2fVertexOffset[iVertex][0] * fScale,
-                                       fY + a2fVertexOffset[iVertex][1] * fScale,
-                                       fZ + a2fVertexOffset[iVertex][2] * fScale);
-    }
+namespace {
 
-    // A NaN sample compares false and so counts as above the iso value.
-    int iFlagIndex = 0;
-    for (int iVertexTest = 0; iVertexTest < 8; iVertexTest++) {
-        if (afCubeValue[iVertexTest] <= fTargetValue) {
-            iFlagIndex |= 1 << iVertexTest;
-        }
-    }
-
-    const std::int32_t iEdgeFlags = aiCubeEdgeFlags[iFlagIndex];
-    if (iEdgeFlags == 0) {
-        return;
-    }
-
+// The points, normals and triangles of a cell the surface crosses. Every
+// crossed edge gets its point and normal, in edge order, before the cell's
+// first OpenGL call. Crossings on faces shared with a neighbour are computed
+// again here; nothing is shared between cells. Kept out of vMarchCube1 so
+// that the cells that cross nothing, most of every grid, pay for none of its
+// set-up.
+[[gnu::noinline]] void vPolygonizeCrossedCell(const float* afCubeValue, int iFlagIndex,
+                                              std::int32_t iEdgeFlags, float fX, float fY, float fZ,
+                                              float fScale) {
     GLvector asEdgeVertex[12];
     GLvector asEdgeNorm[12];
     for (int iEdge = 0; iEdge < 12; iEdge++) {
@@ -59,4 +46,47 @@ void vMarchCube1(float fX, float fY, float fZ, float fScale) {
             vEmitVertex(asEdgeVertex[iVertex], asEdgeNorm[iVertex]);
         }
     }
+}
+
+}  // namespace
+
+// Samples the cell's eight corners and, if the surface crosses the cell,
+// hands it on to be polygonized.
+void vMarchCube1(float fX, float fY, float fZ, float fScale) {
+    // Every cell of every frame comes through here, and most cross nothing:
+    // the corners' coordinates are worked out once, not per corner from the
+    // table. The offsets of a2fVertexOffset are 0 and 1, and each coordinate
+    // is still that offset times the scale plus the cell's, in float.
+    const float fX0 = fX + 0.0f * fScale;
+    const float fX1 = fX + 1.0f * fScale;
+    const float fY0 = fY + 0.0f * fScale;
+    const float fY1 = fY + 1.0f * fScale;
+    const float fZ0 = fZ + 0.0f * fScale;
+    const float fZ1 = fZ + 1.0f * fScale;
+
+    // Corners in the order of a2fVertexOffset, the slot read for each.
+    float afCubeValue[8];
+    afCubeValue[0] = fSample(fX0, fY0, fZ0);
+    afCubeValue[1] = fSample(fX1, fY0, fZ0);
+    afCubeValue[2] = fSample(fX1, fY1, fZ0);
+    afCubeValue[3] = fSample(fX0, fY1, fZ0);
+    afCubeValue[4] = fSample(fX0, fY0, fZ1);
+    afCubeValue[5] = fSample(fX1, fY0, fZ1);
+    afCubeValue[6] = fSample(fX1, fY1, fZ1);
+    afCubeValue[7] = fSample(fX0, fY1, fZ1);
+
+    // A NaN sample compares false and so counts as above the iso value.
+    int iFlagIndex = 0;
+    for (int iVertexTest = 0; iVertexTest < 8; iVertexTest++) {
+        if (afCubeValue[iVertexTest] <= fTargetValue) {
+            iFlagIndex |= 1 << iVertexTest;
+        }
+    }
+
+    const std::int32_t iEdgeFlags = aiCubeEdgeFlags[iFlagIndex];
+    if (iEdgeFlags == 0) {
+        return;
+    }
+
+    vPolygonizeCrossedCell(afCubeValue, iFlagIndex, iEdgeFlags, fX, fY, fZ, fScale);
 }

@@ -1,0 +1,70 @@
+// What the benchmarks share: a guard that puts every setting back, the scene
+// of frame 1, and a census of the sample calls that one sweep makes.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include <GL/gl.h>
+
+#include "glvector.h"
+
+// Saves every setting a benchmark may touch and restores it when it goes out
+// of scope, so benchmarks can run in any order or alone.
+class SettingsGuard {
+public:
+    SettingsGuard();
+    ~SettingsGuard();
+    SettingsGuard(const SettingsGuard&) = delete;
+    SettingsGuard& operator=(const SettingsGuard&) = delete;
+
+private:
+    std::int32_t iDataSetSizeSaved;
+    float fStepSizeSaved;
+    float fTargetValueSaved;
+    SampleFunction* fSampleSaved;
+    Polygonizer* vMarchCubeSaved;
+    bool bSpinSaved;
+    bool bMoveSaved;
+    bool bLightSaved;
+    GLenum ePolygonModeSaved;
+    float fTimeSaved;
+    GLvector asSourcePointSaved[3];
+};
+
+// The field time of the first frame: one step of the frame clock from 0.
+extern const float fFrameOneTime;
+
+// 1, 2 or 3 for fSample1, fSample2, fSample3.
+SampleFunction* fFieldNumbered(int iField);
+
+// The grid as the keys leave it: n cells per axis and the float nearest 1/n.
+void vSetGrid(std::int32_t iCells);
+
+// The sweep's scene of frame 1: the grid, iso value 48, the field in the slot
+// and its time at frame 1.
+void vSetFrameOne(int iField, std::int32_t iCells);
+
+// What one sweep of the current settings asks of the field.
+struct SweepCensus {
+    std::uint64_t iSampleCalls = 0;
+    std::uint64_t iVertices = 0;
+    // The sweep's sample points in order, or, where they are too many, runs
+    // of consecutive points spread evenly over the sweep: a sample of its
+    // points small enough to stay in cache.
+    std::vector<GLvector> asPoints;
+};
+
+// Runs two untimed sweeps with the slot wrapped: one to count the sample
+// calls, one to keep at most iMaxPoints of their points (none for 0, and
+// then no second sweep).
+SweepCensus sTakeCensus(std::size_t iMaxPoints);
+
+// Makes exactly iCalls calls of the slot fSample, going round asPoints, with
+// nothing else but the loop: the least a sweep's sampling can cost.
+void vSampleAlone(const std::vector<GLvector>& asPoints, std::uint64_t iCalls);
+
+// CPU time of the calling thread, in seconds: other processes on a shared
+// machine do not count in it.
+double fThreadSeconds();

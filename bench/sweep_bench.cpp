@@ -1,0 +1,71 @@
+// The grid sweep of frame 1 at iso value 48, for every field and grid, with
+// OpenGL going to the counting sink: its rates, and how far it lies above the
+// sample calls it must make.
+#include <benchmark/benchmark.h>
+
+#include "bench_support.h"
+#include "polygonize.h"
+
+namespace {
+
+// The sample points kept to replay a sweep's sampling: enough to spread over
+// the whole grid, few enough to stay in cache.
+const std::size_t iReplayPoints = std::size_t(1) << 19;
+
+void vSweepArguments(benchmark::internal::Benchmark* pBenchmark) {
+    pBenchmark->ArgNames({"field", "grid"});
+    for (int iField = 1; iField <= 3; iField++) {
+        for (int iGrid : {16, 32, 64, 128}) {
+            pBenchmark->Args({iField, iGrid});
+        }
+    }
+}
+
+void Sweep(benchmark::State& rState) {
+    SettingsGuard sGuard;
+    const std::int32_t iGrid = std::int32_t(rState.range(1));
+    vSetFrameOne(int(rState.range(0)), iGrid);
+    const SweepCensus sCensus = sTakeCensus(0);
+    const double fCells = double(iGrid) * iGrid * iGrid;
+
+    for (auto _ : rState) {
+        vMarchingCubes();
+    }
+
+    rState.counters["cells/s"] =
+        benchmark::Counter(fCells, benchmark::Counter::kIsIterationInvariantRate);
+    rState.counters["corners/s"] = benchmark::Counter(
+        double(sCensus.iVertices), benchmark::Counter::kIsIterationInvariantRate);
+    rState.counters["samples/cell"] = double(sCensus.iSampleCalls) / fCells;
+}
+BENCHMARK(Sweep)->Apply(vSweepArguments)->Unit(benchmark::kMillisecond);
+
+// Each iteration times one sweep and then the same number of sample calls
+// made alone, both in this thread's CPU time, so load from other processes
+// falls on both alike. The time reported is the sweep's.
+void Floor(benchmark::State& rState) {
+    SettingsGuard sGuard;
+    vSetFrameOne(int(rState.range(0)), std::int32_t(rState.range(1)));
+    const SweepCensus sCensus = sTakeCensus(iReplayPoints);
+
+    double fSweepSeconds = 0.0;
+    double fAloneSeconds = 0.0;
+    for (auto _ : rState) {
+        const double fStart = fThreadSeconds();
+        vMarchingCubes();
+        const double fSwept = fThreadSeconds();
+        vSampleAlone(sCensus.asPoints, sCensus.iSampleCalls);
+        const double fDone = fThreadSeconds();
+        fSweepSeconds += fSwept - fStart;
+        fAloneSeconds += fDone - fSwept;
+        rState.SetIterationTime(fSwept - fStart);
+    }
+
+    const double fIterations = double(rState.iterations());
+    rState.counters["sweep_ms"] = 1e3 * fSweepSeconds / fIterations;
+    rState.counters["alone_ms"] = 1e3 * fAloneSeconds / fIterations;
+    rState.counters["ratio"] = fSweepSeconds / fAloneSeconds;
+}
+BENCHMARK(Floor)->Apply(vSweepArguments)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+}  // namespace
