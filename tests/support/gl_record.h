@@ -3,6 +3,7 @@
 // arguments so a test can read exactly what the program sent.
 #pragma once
 
+#include <cmath>
 #include <cstddef>
 #include <string>
 #include <vector>
@@ -31,6 +32,10 @@ struct RecorderState {
     std::size_t iCallCount = 0;
     std::size_t iVertexCount = 0;
     std::size_t iNonFiniteVertexCount = 0;
+    // The box around every finite vertex since the last reset, per axis; in
+    // both modes. Empty (minimum above maximum) while there is none.
+    double afVertexMin[3] = {HUGE_VAL, HUGE_VAL, HUGE_VAL};
+    double afVertexMax[3] = {-HUGE_VAL, -HUGE_VAL, -HUGE_VAL};
 };
 
 extern RecorderState sRecorder;
