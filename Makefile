@@ -43,3 +43,31 @@ fps: build
 
 memory: build
 	@scripts/memory $(BUILD_DIR)/orvane
+# More checks (README, "More checks"). `make check`: the unit suite built with
+# AddressSanitizer and UndefinedBehaviorSanitizer, then `make lint`, then the
+# fuzz corpus replayed through the libFuzzer target. `make fuzz`: a bounded
+# libFuzzer run; what it finds beyond the seeds goes to build/fuzz/corpus.
+FUZZ_SECONDS ?= 60
+FUZZER := build/fuzz/tests/fuzz/orvane_fuzz_events
+
+.PHONY: check lint fuzz fuzz-build
+check: deps
+	@cmake --preset asan >/dev/null
+	@cmake --build --preset asan -j 2
+	@ctest --preset asan -j 2
+	@$(MAKE) lint
+	@$(MAKE) fuzz-build
+	@$(FUZZER) tests/fuzz/corpus/* 2>build/fuzz/replay.log || { cat build/fuzz/replay.log; exit 1; }
+	@echo "fuzz corpus: $$(ls tests/fuzz/corpus | wc -l) inputs replayed by the libFuzzer target"
+
+lint: configure
+	@scripts/lint $(BUILD_DIR)
+
+fuzz-build: deps
+	@cmake --preset fuzz >/dev/null
+	@cmake --build --preset fuzz -j 2
+
+fuzz: fuzz-build
+	@mkdir -p build/fuzz/corpus
+	@$(FUZZER) -max_total_time=$(FUZZ_SECONDS) -max_len=256 -timeout=30 \
+	  -artifact_prefix=build/fuzz/ build/fuzz/corpus tests/fuzz/corpus

@@ -20,9 +20,10 @@ End  toggle source point animation
 " >"$WORK/expected"
 
 window_launch
-window_wait_until "a drawn frame" window_has_non_black
+window_frames 1
 # The help is printed and flushed before the first frame.
 diff -u "$WORK/expected" "$WORK/stdout" >&2 || fail "the help text differs"
-window_close
+window_close_as_wm
+[ "$VIEWER_STATUS" -eq 0 ] || fail "exit status $VIEWER_STATUS"
 [ ! -s "$WORK/stderr" ] || fail "standard error: $(cat "$WORK/stderr")"
 echo "the packaged binary printed its help and drew in its window"

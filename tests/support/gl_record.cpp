@@ -2,6 +2,7 @@
 
 #include <GL/glut.h>
 
+#include <algorithm>
 #include <cmath>
 #include <initializer_list>
 
@@ -12,6 +13,10 @@ void vResetRecorder() {
     sRecorder.iCallCount = 0;
     sRecorder.iVertexCount = 0;
     sRecorder.iNonFiniteVertexCount = 0;
+    for (int iAxis = 0; iAxis < 3; iAxis++) {
+        sRecorder.afVertexMin[iAxis] = HUGE_VAL;
+        sRecorder.afVertexMax[iAxis] = -HUGE_VAL;
+    }
 }
 
 std::vector<RecordedCall> asCallsNamed(const std::string& sName) {
@@ -80,6 +85,12 @@ void APIENTRY glVertex3f(GLfloat x, GLfloat y, GLfloat z) {
     sRecorder.iVertexCount++;
     if (!std::isfinite(x) || !std::isfinite(y) || !std::isfinite(z)) {
         sRecorder.iNonFiniteVertexCount++;
+    } else {
+        const double afVertex[3] = {x, y, z};
+        for (int iAxis = 0; iAxis < 3; iAxis++) {
+            sRecorder.afVertexMin[iAxis] = std::min(sRecorder.afVertexMin[iAxis], afVertex[iAxis]);
+            sRecorder.afVertexMax[iAxis] = std::max(sRecorder.afVertexMax[iAxis], afVertex[iAxis]);
+        }
     }
     pRecord("glVertex3f", {x, y, z});
 }

@@ -3,6 +3,7 @@
 // arguments so a test can read exactly what the program sent.
 #pragma once
 
+#include <cmath>
 #include <cstddef>
 #include <string>
 #include <vector>
@@ -34,6 +35,10 @@ struct RecorderState {
     // Called with the entry point's name at the start of every call, in either
     // mode, so a test can look at program state at the moment of a call.
     void (*pOnCall)(const char* sName) = nullptr;
+    // The box around every finite vertex since the last reset, per axis; in
+    // both modes. Empty (minimum above maximum) while there is none.
+    double afVertexMin[3] = {HUGE_VAL, HUGE_VAL, HUGE_VAL};
+    double afVertexMax[3] = {-HUGE_VAL, -HUGE_VAL, -HUGE_VAL};
 };
 
 extern RecorderState sRecorder;
