@@ -4,7 +4,8 @@
 #include "app.h"
 
 // Half the diagonal of a face of the unit cube: the shorter side of the
-// window always spans twice this, so the turning cube never leaves the view.
+// window always spans twice this, so a face of the cube seen square-on fills
+// it exactly.
 namespace {
 const float fHalfSize = 0.70710677f;
 const float fNearFactor = -10.0f;
