@@ -4,8 +4,8 @@
 #include "app.h"
 
 // Half the diagonal of a face of the unit cube: the shorter side of the
-// window always spans twice this, so a face of the cube seen square-on fills
-// it exactly.
+// window always spans twice this, so a face of the cube seen square-on fits
+// across it however the face is turned in the view plane.
 namespace {
 const float fHalfSize = 0.70710677f;
 const float fNearFactor = -10.0f;
