@@ -6,32 +6,14 @@
 #include <vector>
 
 #include "field.h"
+#include "field_state_fixture.h"
 #include "float_ulp.h"
 
 namespace {
 
 const float fInfinity = std::numeric_limits<float>::infinity();
 
-// The tests move the sources and the field time; put them back afterwards.
-class SampleTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        for (int i = 0; i < 3; i++) {
-            asSavedSource[i] = sSourcePoint[i];
-        }
-        fSavedTime = fTime;
-    }
-    void TearDown() override {
-        for (int i = 0; i < 3; i++) {
-            sSourcePoint[i] = asSavedSource[i];
-        }
-        fTime = fSavedTime;
-    }
-
-private:
-    GLvector asSavedSource[3];
-    float fSavedTime = 0.0f;
-};
+using SampleTest = FieldStateTest;
 
 // The moving coordinate of every source at time t, worked out from the time
 // alone: half the float swing factor 1 + sin t.

@@ -4,31 +4,12 @@
 #include <limits>
 
 #include "field.h"
+#include "field_state_fixture.h"
 #include "float_ulp.h"
 
 namespace {
 
-// Every test here moves the sources and the field time; put them back so the
-// rest of the binary sees the field it started with.
-class SetTimeTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        for (int i = 0; i < 3; i++) {
-            asSavedSource[i] = sSourcePoint[i];
-        }
-        fSavedTime = fTime;
-    }
-    void TearDown() override {
-        for (int i = 0; i < 3; i++) {
-            sSourcePoint[i] = asSavedSource[i];
-        }
-        fTime = fSavedTime;
-    }
-
-private:
-    GLvector asSavedSource[3];
-    float fSavedTime = 0.0f;
-};
+using SetTimeTest = FieldStateTest;
 
 // The swing factor 1 + sin t with the float sine, the sum rounded once to
 // float; each source's own coordinate is half of it, rounded to float.
