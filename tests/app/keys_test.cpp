@@ -199,37 +199,27 @@ TEST_F(KeysTest, PageUpThenPageDownReturnsToTheStartValue) {
 }
 
 TEST_F(KeysTest, LimitsAreStrictAndAValueBeyondOneOnlyMovesBack) {
-    fTargetValue = 1000.0f;
-    vSpecial(GLUT_KEY_PAGE_UP, 0, 0);
-    EXPECT_EQ(fTargetValue, 1000.0f);
-    vSpecial(GLUT_KEY_PAGE_DOWN, 0, 0);
-    EXPECT_EQ(fTargetValue, fOneDown(1000.0f));
+    const auto fAfter = [](float fStart, int iKey) {
+        fTargetValue = fStart;
+        vSpecial(iKey, 0, 0);
+        return fTargetValue;
+    };
+    const float fBelowTop = std::nextafter(1000.0f, 0.0f);
+    const float fAboveBottom = std::nextafter(1.0f, 2.0f);
 
-    fTargetValue = 1.0f;
-    vSpecial(GLUT_KEY_PAGE_DOWN, 0, 0);
-    EXPECT_EQ(fTargetValue, 1.0f);
-    vSpecial(GLUT_KEY_PAGE_UP, 0, 0);
-    EXPECT_EQ(fTargetValue, fOneUp(1.0f));
+    EXPECT_EQ(fAfter(1000.0f, GLUT_KEY_PAGE_UP), 1000.0f);
+    EXPECT_EQ(fAfter(1000.0f, GLUT_KEY_PAGE_DOWN), fOneDown(1000.0f));
+    EXPECT_EQ(fAfter(1.0f, GLUT_KEY_PAGE_DOWN), 1.0f);
+    EXPECT_EQ(fAfter(1.0f, GLUT_KEY_PAGE_UP), fOneUp(1.0f));
 
     // Just inside a limit the step is still taken.
-    fTargetValue = std::nextafter(1000.0f, 0.0f);
-    vSpecial(GLUT_KEY_PAGE_UP, 0, 0);
-    EXPECT_EQ(fTargetValue, fOneUp(std::nextafter(1000.0f, 0.0f)));
-    fTargetValue = std::nextafter(1.0f, 2.0f);
-    vSpecial(GLUT_KEY_PAGE_DOWN, 0, 0);
-    EXPECT_EQ(fTargetValue, fOneDown(std::nextafter(1.0f, 2.0f)));
+    EXPECT_EQ(fAfter(fBelowTop, GLUT_KEY_PAGE_UP), fOneUp(fBelowTop));
+    EXPECT_EQ(fAfter(fAboveBottom, GLUT_KEY_PAGE_DOWN), fOneDown(fAboveBottom));
 
-    fTargetValue = 1050.0f;
-    vSpecial(GLUT_KEY_PAGE_UP, 0, 0);
-    EXPECT_EQ(fTargetValue, 1050.0f);
-    vSpecial(GLUT_KEY_PAGE_DOWN, 0, 0);
-    EXPECT_EQ(fTargetValue, fOneDown(1050.0f));
-
-    fTargetValue = 0.95f;
-    vSpecial(GLUT_KEY_PAGE_DOWN, 0, 0);
-    EXPECT_EQ(fTargetValue, 0.95f);
-    vSpecial(GLUT_KEY_PAGE_UP, 0, 0);
-    EXPECT_EQ(fTargetValue, fOneUp(0.95f));
+    EXPECT_EQ(fAfter(1050.0f, GLUT_KEY_PAGE_UP), 1050.0f);
+    EXPECT_EQ(fAfter(1050.0f, GLUT_KEY_PAGE_DOWN), fOneDown(1050.0f));
+    EXPECT_EQ(fAfter(0.95f, GLUT_KEY_PAGE_DOWN), 0.95f);
+    EXPECT_EQ(fAfter(0.95f, GLUT_KEY_PAGE_UP), fOneUp(0.95f));
 }
 
 TEST_F(KeysTest, HomeAndEndToggleSpinAndMotion) {

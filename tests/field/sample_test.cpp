@@ -129,6 +129,17 @@ std::string sPair(float fGot, float fWanted) {
     return s.str();
 }
 
+// Holds a sample function to its reference, bit for bit, at every point and time.
+template <typename Reference>
+void vCheckBitForBit(const char* sWhat, SampleFunction* pfSample, Reference fReference) {
+    vCheckEverywhere(sWhat, [&](float fT, float fX, float fY, float fZ, std::string& sWhy) {
+        const float fGot = pfSample(fX, fY, fZ);
+        const float fWanted = fReference(fT, fX, fY, fZ);
+        sWhy = sPair(fGot, fWanted);
+        return iFloatBits(fGot) == iFloatBits(fWanted);
+    });
+}
+
 }  // namespace
 
 TEST_F(SampleTest, SlotHoldsThePointSourcesAtLoad) {
@@ -136,21 +147,11 @@ TEST_F(SampleTest, SlotHoldsThePointSourcesAtLoad) {
 }
 
 TEST_F(SampleTest, PointSourcesMatchTheDoubleSumBitForBit) {
-    vCheckEverywhere("fSample1", [](float fT, float fX, float fY, float fZ, std::string& sWhy) {
-        const float fGot = fSample1(fX, fY, fZ);
-        const float fWanted = fExpectedSample1(fT, fX, fY, fZ);
-        sWhy = sPair(fGot, fWanted);
-        return iFloatBits(fGot) == iFloatBits(fWanted);
-    });
+    vCheckBitForBit("fSample1", &fSample1, fExpectedSample1);
 }
 
 TEST_F(SampleTest, LineSourcesMatchTheDoubleSumBitForBit) {
-    vCheckEverywhere("fSample2", [](float fT, float fX, float fY, float fZ, std::string& sWhy) {
-        const float fGot = fSample2(fX, fY, fZ);
-        const float fWanted = fExpectedSample2(fT, fX, fY, fZ);
-        sWhy = sPair(fGot, fWanted);
-        return iFloatBits(fGot) == iFloatBits(fWanted);
-    });
+    vCheckBitForBit("fSample2", &fSample2, fExpectedSample2);
 }
 
 TEST_F(SampleTest, PointSourcesAtTheCentreGiveThreeOverSquaredDistance) {

@@ -7,17 +7,7 @@ dir=${1:?usage: unpacked_runs.sh DIR}
 . "$ORVANE_SOURCE_DIR/tests/window/window-lib.sh"
 ORVANE_BINARY=$dir/root/usr/bin/orvane
 
-printf '%s' "Orvane
-
-Controls:
-+/-  increase/decrease sample density
-PageUp/PageDown  increase/decrease surface value
-s  toggle sample function
-w  toggle wireframe
-l  toggle lighting / color interpolation
-Home  toggle spin scene
-End  toggle source point animation
-" >"$WORK/expected"
+write_expected_help "$WORK/expected"
 
 window_launch
 window_frames 1

@@ -5,17 +5,7 @@
 set -euo pipefail
 . "$ORVANE_SOURCE_DIR/tests/window/window-lib.sh"
 
-printf '%s' "Orvane
-
-Controls:
-+/-  increase/decrease sample density
-PageUp/PageDown  increase/decrease surface value
-s  toggle sample function
-w  toggle wireframe
-l  toggle lighting / color interpolation
-Home  toggle spin scene
-End  toggle source point animation
-" >"$WORK/expected"
+write_expected_help "$WORK/expected"
 
 window_launch "$@"
 help_complete() {

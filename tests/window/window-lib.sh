@@ -14,6 +14,21 @@ VIEWER_PID=
 WINDOW=
 [ -z "${ORVANE_ARTIFACTS:-}" ] || rm -rf "$ORVANE_ARTIFACTS"
 
+# The help text the viewer prints at start-up, byte for byte.
+write_expected_help() {
+  printf '%s' "Orvane
+
+Controls:
++/-  increase/decrease sample density
+PageUp/PageDown  increase/decrease surface value
+s  toggle sample function
+w  toggle wireframe
+l  toggle lighting / color interpolation
+Home  toggle spin scene
+End  toggle source point animation
+" >"$1"
+}
+
 fail() {
   echo "FAIL: $*" >&2
   if [ -n "${ORVANE_ARTIFACTS:-}" ]; then
