@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <limits>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -46,6 +47,37 @@ Point sExpectedCrossing(const float afCell[3], float fScale, int iEdge, float fF
         s[i] = fScaled + afCell[i];
     }
     return s;
+}
+
+// The same crossing with the corner placed first and the scaled step added to
+// it: equal in exact arithmetic, so only the rounding tells the two apart.
+Point sOtherOrderCrossing(const float afCell[3], float fScale, int iEdge, float fFraction) {
+    const std::array<int, 2> aiEnd = aiEdgeEnds(iEdge);
+    const int iA = aiEnd[0], iB = aiEnd[1];
+    Point s;
+    for (int i = 0; i < 3; i++) {
+        const float fCorner = afCell[i] + a2fCellCorner[iA][i] * fScale;
+        const float fStep = fFraction * (a2fCellCorner[iB][i] - a2fCellCorner[iA][i]) * fScale;
+        s[i] = fCorner + fStep;
+    }
+    return s;
+}
+
+int iCrossedEdgeCount(int iCase) {
+    int iCount = 0;
+    for (int iEdge = 0; iEdge < 12; iEdge++) {
+        const std::array<int, 2> aiEnd = aiEdgeEnds(iEdge);
+        iCount += ((iCase >> aiEnd[0]) ^ (iCase >> aiEnd[1])) & 1;
+    }
+    return iCount;
+}
+
+std::size_t iRowCorners(int iCase) {
+    std::size_t iCorners = 0;
+    while (iCorners < 15 && a2iTriangleConnectionTable[iCase][iCorners] >= 0) {
+        iCorners++;
+    }
+    return iCorners;
 }
 
 // Corners in the case's bits low (40), the others high (56). The iso value 48
@@ -249,6 +281,74 @@ TEST_F(CubeTest, CrossingsAndNormalSamplesFollowEdgeOrderBitForBit) {
     }
     EXPECT_EQ(asVertex, asExpected);
     EXPECT_EQ(asExpected.size(), 6u);
+}
+
+// Random cells and corner values, some 1200 crossings: each vertex is its
+// edge's crossing in the polygonizer's order of float steps, bit for bit. The
+// other order puts some of them elsewhere, so the order itself is pinned.
+TEST_F(CubeTest, CrossingsOfRandomCellsFollowTheOrderOfFloatStepsBitForBit) {
+    std::mt19937 sRandom(7u);
+    std::uniform_real_distribution<float> sCoordinate(0.0f, 1.0f);
+    std::uniform_real_distribution<float> sScale(0.01f, 0.5f);
+    std::uniform_real_distribution<float> sValue(0.0f, 96.0f);
+    int iChecked = 0, iOtherOrderMisses = 0;
+    for (int iTrial = 0; iTrial < 400; iTrial++) {
+        const float afCell[3] = {sCoordinate(sRandom), sCoordinate(sRandom), sCoordinate(sRandom)};
+        const float fScale = sScale(sRandom);
+        float afValue[8];
+        int iCase = 0;
+        for (int iCorner = 0; iCorner < 8; iCorner++) {
+            afValue[iCorner] = sValue(sRandom);
+            iCase |= (afValue[iCorner] <= 48.0f) << iCorner;
+        }
+        mapScriptedValue.clear();
+        vResetRecorder();
+        vScriptCell(afCell[0], afCell[1], afCell[2], fScale, afValue);
+        vMarchCube1(afCell[0], afCell[1], afCell[2], fScale);
+
+        const std::vector<Point> asVertex = asRecordedVertices();
+        ASSERT_EQ(asVertex.size(), iRowCorners(iCase)) << "trial " << iTrial;
+        for (std::size_t iVertex = 0; iVertex < asVertex.size(); iVertex++) {
+            const int iEdge = a2iTriangleConnectionTable[iCase][iVertex];
+            const std::array<int, 2> aiEnd = aiEdgeEnds(iEdge);
+            const float fFraction = fGetOffset(afValue[aiEnd[0]], afValue[aiEnd[1]], 48.0f);
+            const Point sExpected = sExpectedCrossing(afCell, fScale, iEdge, fFraction);
+            EXPECT_EQ(asVertex[iVertex], sExpected) << "trial " << iTrial << " edge " << iEdge;
+            iOtherOrderMisses += sOtherOrderCrossing(afCell, fScale, iEdge, fFraction) != sExpected;
+            iChecked++;
+        }
+    }
+    EXPECT_GT(iChecked, 1000);
+    EXPECT_GT(iOtherOrderMisses, 0);
+}
+
+// All 256 cases at the origin, every crossing at its edge's midpoint: each
+// emits exactly the triangles of its table row, corner by corner, after all of
+// its samples, eight for the corners and six for each crossed edge's normal.
+TEST_F(CubeTest, EveryCaseEmitsExactlyTheTrianglesOfItsTableRow) {
+    const float afOrigin[3] = {0.0f, 0.0f, 0.0f};
+    std::size_t iAllCorners = 0;
+    for (int iCase = 0; iCase < 256; iCase++) {
+        SCOPED_TRACE(::testing::Message() << "case " << iCase);
+        asSampleLog.clear();
+        vResetRecorder();
+        vScriptCorners(afCaseCorners(iCase));
+        vMarchCube1(0.0f, 0.0f, 0.0f, 1.0f);
+
+        EXPECT_EQ(asSampleLog.size(), 8u + 6u * std::size_t(iCrossedEdgeCount(iCase)));
+        for (const SampleCall& sCall : asSampleLog) {
+            EXPECT_EQ(sCall.iCallsBefore, 0u);
+        }
+        const std::size_t iCorners = iRowCorners(iCase);
+        ASSERT_EQ(sRecorder.asCalls.size(), 3 * iCorners);
+        for (std::size_t iCorner = 0; iCorner < iCorners; iCorner++) {
+            SCOPED_TRACE(::testing::Message() << "corner " << iCorner);
+            const int iEdge = a2iTriangleConnectionTable[iCase][iCorner];
+            vExpectEmittedCorner(iCorner, sExpectedCrossing(afOrigin, 1.0f, iEdge, 0.5f));
+        }
+        iAllCorners += iCorners;
+    }
+    EXPECT_EQ(iAllCorners, 3u * 820u);
 }
 
 TEST_F(CubeTest, FiveTriangleCaseEmitsFifteenCorners) {
