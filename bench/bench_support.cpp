@@ -5,42 +5,9 @@
 #include <algorithm>
 #include <ctime>
 
-#include "app.h"
 #include "field.h"
 #include "gl_sink.h"
 #include "polygonize.h"
-
-SettingsGuard::SettingsGuard()
-    : iDataSetSizeSaved(iDataSetSize),
-      fStepSizeSaved(fStepSize),
-      fTargetValueSaved(fTargetValue),
-      fSampleSaved(fSample),
-      vMarchCubeSaved(vMarchCube),
-      bSpinSaved(bSpin),
-      bMoveSaved(bMove),
-      bLightSaved(bLight),
-      ePolygonModeSaved(ePolygonMode),
-      fTimeSaved(fTime) {
-    for (int i = 0; i < 3; i++) {
-        asSourcePointSaved[i] = sSourcePoint[i];
-    }
-}
-
-SettingsGuard::~SettingsGuard() {
-    iDataSetSize = iDataSetSizeSaved;
-    fStepSize = fStepSizeSaved;
-    fTargetValue = fTargetValueSaved;
-    fSample = fSampleSaved;
-    vMarchCube = vMarchCubeSaved;
-    bSpin = bSpinSaved;
-    bMove = bMoveSaved;
-    bLight = bLightSaved;
-    ePolygonMode = ePolygonModeSaved;
-    fTime = fTimeSaved;
-    for (int i = 0; i < 3; i++) {
-        sSourcePoint[i] = asSourcePointSaved[i];
-    }
-}
 
 const float fFrameOneTime = float(0.0f + 0.025);
 

@@ -1,37 +1,14 @@
-// What the benchmarks share: a guard that puts every setting back, the scene
-// of frame 1, and a census of the sample calls that one sweep makes.
+// What the benchmarks share: the scene of frame 1 and a census of the sample
+// calls that one sweep makes. SettingsGuard, which puts every setting back so
+// benchmarks can run in any order or alone, is the tests' own.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 #include <vector>
 
-#include <GL/gl.h>
-
 #include "glvector.h"
-
-// Saves every setting a benchmark may touch and restores it when it goes out
-// of scope, so benchmarks can run in any order or alone.
-class SettingsGuard {
-public:
-    SettingsGuard();
-    ~SettingsGuard();
-    SettingsGuard(const SettingsGuard&) = delete;
-    SettingsGuard& operator=(const SettingsGuard&) = delete;
-
-private:
-    std::int32_t iDataSetSizeSaved;
-    float fStepSizeSaved;
-    float fTargetValueSaved;
-    SampleFunction* fSampleSaved;
-    Polygonizer* vMarchCubeSaved;
-    bool bSpinSaved;
-    bool bMoveSaved;
-    bool bLightSaved;
-    GLenum ePolygonModeSaved;
-    float fTimeSaved;
-    GLvector asSourcePointSaved[3];
-};
+#include "settings_snapshot.h"
 
 // The field time of the first frame: one step of the frame clock from 0.
 extern const float fFrameOneTime;

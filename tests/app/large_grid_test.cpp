@@ -6,23 +6,12 @@
 #include <cstdint>
 
 #include "app.h"
+#include "cell_corners.h"
 #include "field.h"
 #include "gl_record.h"
 #include "polygonize.h"
 
 namespace {
-
-// The corners of a cell as offsets from its lowest corner, in corner order.
-const int a2iCorner[8][3] = {
-    {0, 0, 0},  // 0
-    {1, 0, 0},  // 1
-    {1, 1, 0},  // 2
-    {0, 1, 0},  // 3
-    {0, 0, 1},  // 4
-    {1, 0, 1},  // 5
-    {1, 1, 1},  // 6
-    {0, 1, 1},  // 7
-};
 
 struct SurfaceCount {
     std::int64_t iCrossedCells = 0;
@@ -50,8 +39,9 @@ SurfaceCount sCountSurface(std::int32_t iCells, float fStep) {
                 for (int iCorner = 0; iCorner < 8; iCorner++) {
                     float afPoint[3];
                     for (int iAxis = 0; iAxis < 3; iAxis++) {
-                        afPoint[iAxis] = a2iCorner[iCorner][iAxis] == 0 ? afOrigin[iAxis]
-                                                                        : afOrigin[iAxis] + fStep;
+                        afPoint[iAxis] = a2fCellCorner[iCorner][iAxis] == 0.0f
+                                             ? afOrigin[iAxis]
+                                             : afOrigin[iAxis] + fStep;
                     }
                     if (fSample(afPoint[0], afPoint[1], afPoint[2]) <= fTargetValue) {
                         iCase |= 1 << iCorner;

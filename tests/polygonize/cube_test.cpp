@@ -1,76 +1,123 @@
+// The cube polygonizer on one cell at a time, against the scripted field: where
+// it samples, which triangles it emits for each case, and the float steps by
+// which it places every crossing.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstddef>
+#include <cstdint>
 #include <limits>
-#include <map>
+#include <random>
 #include <string>
 #include <vector>
 
+#include "cube_tables.h"
 #include "field.h"
 #include "gl_record.h"
 #include "polygonize.h"
+#include "polygonize_fixture.h"
 
 namespace {
 
-const float a2fCorner[8][3] = {
-    {0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {0, 1, 0}, {0, 0, 1}, {1, 0, 1}, {1, 1, 1}, {0, 1, 1},
-};
-
-struct CubeSampleCall {
-    float fX, fY, fZ;
-    std::size_t iCallsBefore;
-};
-std::vector<CubeSampleCall> asCubeLog;
-std::map<std::array<float, 3>, float> mapCubeValue;
-
-// Listed points give listed values; any other point (the normal's samples)
-// a smooth field with a varying gradient.
-float fCubeScripted(float fX, float fY, float fZ) {
-    asCubeLog.push_back({fX, fY, fZ, sRecorder.iCallCount});
-    const auto it = mapCubeValue.find({fX, fY, fZ});
-    if (it != mapCubeValue.end()) {
-        return it->second;
+// The corners at the ends of iEdge, first then second: edges 0 to 3 circle the
+// low face, 4 to 7 the high face the same way round, and 8 to 11 rise from
+// corner i to corner i + 4. Worked out here rather than read from the
+// program's table, so the tests pin which way each edge runs.
+std::array<int, 2> aiEdgeEnds(int iEdge) {
+    if (iEdge < 8) {
+        return {iEdge, (iEdge & 4) + (iEdge + 1) % 4};
     }
-    return 30.0f + 40.0f * fX * fX + 25.0f * fY * fZ + 10.0f * fZ;
+    return {iEdge - 8, iEdge - 4};
 }
 
-class CubeTest : public ::testing::Test {
+// The crossing at fFraction along iEdge of the cell, in the polygonizer's own
+// order of float steps: fraction times direction, plus the first corner, times
+// the scale, plus the cell coordinate, each rounded to float.
+Point sExpectedCrossing(const float afCell[3], float fScale, int iEdge, float fFraction) {
+    const std::array<int, 2> aiEnd = aiEdgeEnds(iEdge);
+    const int iA = aiEnd[0], iB = aiEnd[1];
+    Point s;
+    for (int i = 0; i < 3; i++) {
+        const float fDir = a2fCellCorner[iB][i] - a2fCellCorner[iA][i];
+        const float fStep = fFraction * fDir;
+        const float fLocal = a2fCellCorner[iA][i] + fStep;
+        const float fScaled = fLocal * fScale;
+        s[i] = fScaled + afCell[i];
+    }
+    return s;
+}
+
+// The same crossing with the corner placed first and the scaled step added to
+// it: equal in exact arithmetic, so only the rounding tells the two apart.
+Point sOtherOrderCrossing(const float afCell[3], float fScale, int iEdge, float fFraction) {
+    const std::array<int, 2> aiEnd = aiEdgeEnds(iEdge);
+    const int iA = aiEnd[0], iB = aiEnd[1];
+    Point s;
+    for (int i = 0; i < 3; i++) {
+        const float fCorner = afCell[i] + a2fCellCorner[iA][i] * fScale;
+        const float fStep = fFraction * (a2fCellCorner[iB][i] - a2fCellCorner[iA][i]) * fScale;
+        s[i] = fCorner + fStep;
+    }
+    return s;
+}
+
+int iCrossedEdgeCount(int iCase) {
+    int iCount = 0;
+    for (int iEdge = 0; iEdge < 12; iEdge++) {
+        const std::array<int, 2> aiEnd = aiEdgeEnds(iEdge);
+        iCount += ((iCase >> aiEnd[0]) ^ (iCase >> aiEnd[1])) & 1;
+    }
+    return iCount;
+}
+
+std::size_t iRowCorners(int iCase) {
+    std::size_t iCorners = 0;
+    while (iCorners < 15 && a2iTriangleConnectionTable[iCase][iCorners] >= 0) {
+        iCorners++;
+    }
+    return iCorners;
+}
+
+// Corners in the case's bits low (40), the others high (56). The iso value 48
+// lies halfway, so every crossing is exactly its edge's midpoint.
+std::array<float, 8> afCaseCorners(int iCase) {
+    std::array<float, 8> afValue;
+    for (int i = 0; i < 8; i++) {
+        afValue[i] = ((iCase >> i) & 1) ? 40.0f : 56.0f;
+    }
+    return afValue;
+}
+
+GLvector sArgs(const RecordedCall& sCall) {
+    return {float(sCall.afArg.at(0)), float(sCall.afArg.at(1)), float(sCall.afArg.at(2))};
+}
+
+class CubeTest : public ScriptedFieldTest {
 protected:
-    void SetUp() override {
-        pSavedSample = fSample;
-        fSavedTarget = fTargetValue;
-        fSample = fCubeScripted;
-        fTargetValue = 48.0f;
-        asCubeLog.clear();
-        mapCubeValue.clear();
-        vResetRecorder();
-    }
-    void TearDown() override {
-        fSample = pSavedSample;
-        fTargetValue = fSavedTarget;
-        vResetRecorder();
-    }
     // Corner values of the cell at the origin with edge 1.
     void vScriptCorners(const std::array<float, 8>& afValue) {
-        for (int i = 0; i < 8; i++) {
-            mapCubeValue[{a2fCorner[i][0], a2fCorner[i][1], a2fCorner[i][2]}] = afValue[i];
-        }
+        vScriptCell(0.0f, 0.0f, 0.0f, 1.0f, afValue.data());
     }
-    std::vector<std::array<float, 3>> asVertices() {
-        std::vector<std::array<float, 3>> as;
-        for (const RecordedCall& r : asCallsNamed("glVertex3f")) {
-            as.push_back({float(r.afArg[0]), float(r.afArg[1]), float(r.afArg[2])});
-        }
-        return as;
-    }
-    SampleFunction* pSavedSample = nullptr;
-    float fSavedTarget = 0.0f;
-};
 
-typedef std::array<float, 3> P;
+    // Triangle corner iCorner of the record: colour, normal and vertex calls
+    // for sPoint, with the normal and colour the field gives there.
+    void vExpectEmittedCorner(std::size_t iCorner, const Point& sPoint) {
+        const std::vector<RecordedCall>& asCalls = sRecorder.asCalls;
+        ASSERT_LT(3 * iCorner + 2, asCalls.size());
+        EXPECT_EQ(asCalls[3 * iCorner].sName, "glColor3f");
+        EXPECT_EQ(asCalls[3 * iCorner + 1].sName, "glNormal3f");
+        EXPECT_EQ(asCalls[3 * iCorner + 2].sName, "glVertex3f");
+        const GLvector sPosition{float(sPoint[0]), float(sPoint[1]), float(sPoint[2])};
+        GLvector sNormal, sColor;
+        vGetNormal(sNormal, sPosition.fX, sPosition.fY, sPosition.fZ);
+        vGetColor(sColor, sPosition, sNormal);
+        vExpectSamePoint(sArgs(asCalls[3 * iCorner]), sColor);
+        vExpectSamePoint(sArgs(asCalls[3 * iCorner + 1]), sNormal);
+        vExpectSamePoint(sArgs(asCalls[3 * iCorner + 2]), sPosition);
+    }
+};
 
 }  // namespace
 
@@ -82,28 +129,22 @@ TEST_F(CubeTest, OneLowCornerEmitsOneTriangleAtEdgeMidpoints) {
                                                  "glColor3f", "glNormal3f", "glVertex3f",
                                                  "glColor3f", "glNormal3f", "glVertex3f"};
     EXPECT_EQ(asCallNames(), asExpected);
-    EXPECT_EQ(asVertices(), (std::vector<P>{{0.5f, 0, 0}, {0, 0, 0.5f}, {0, 0.5f, 0}}));
+    for (const RecordedCall& sCall : asCallsNamed("glVertex3f")) {
+        ASSERT_EQ(sCall.afArg.size(), 3u);
+    }
+    const std::vector<Point> asVertex = asRecordedVertices();
+    EXPECT_EQ(asVertex, (std::vector<Point>{{0.5, 0, 0}, {0, 0, 0.5}, {0, 0.5, 0}}));
 
     // 8 corners, then 6 per crossed edge (0, 3, 8), all before any output.
-    ASSERT_EQ(asCubeLog.size(), 8u + 6u * 3u);
-    for (const CubeSampleCall& s : asCubeLog) {
+    ASSERT_EQ(asSampleLog.size(), 8u + 6u * 3u);
+    for (const SampleCall& s : asSampleLog) {
         EXPECT_EQ(s.iCallsBefore, 0u);
     }
 
-    const std::vector<RecordedCall> asNormal = asCallsNamed("glNormal3f");
-    const std::vector<RecordedCall> asColor = asCallsNamed("glColor3f");
-    const std::vector<P> asVertex = asVertices();
+    ASSERT_EQ(asVertex.size(), 3u);
     for (std::size_t i = 0; i < 3; i++) {
-        GLvector sNormal, sColor;
-        vGetNormal(sNormal, asVertex[i][0], asVertex[i][1], asVertex[i][2]);
-        const GLvector sPos = {asVertex[i][0], asVertex[i][1], asVertex[i][2]};
-        vGetColor(sColor, sPos, sNormal);
-        EXPECT_EQ(float(asNormal[i].afArg[0]), sNormal.fX);
-        EXPECT_EQ(float(asNormal[i].afArg[1]), sNormal.fY);
-        EXPECT_EQ(float(asNormal[i].afArg[2]), sNormal.fZ);
-        EXPECT_EQ(float(asColor[i].afArg[0]), sColor.fX);
-        EXPECT_EQ(float(asColor[i].afArg[1]), sColor.fY);
-        EXPECT_EQ(float(asColor[i].afArg[2]), sColor.fZ);
+        SCOPED_TRACE(i);
+        vExpectEmittedCorner(i, asVertex[i]);
     }
     EXPECT_TRUE(asCallsNamed("glBegin").empty());
     EXPECT_TRUE(asCallsNamed("glEnd").empty());
@@ -112,17 +153,48 @@ TEST_F(CubeTest, OneLowCornerEmitsOneTriangleAtEdgeMidpoints) {
 TEST_F(CubeTest, CornerAtIsoValueCountsAsLowAndGivesDegenerateTriangle) {
     vScriptCorners({48, 56, 56, 56, 56, 56, 56, 56});
     vMarchCube1(0.0f, 0.0f, 0.0f, 1.0f);
-    EXPECT_EQ(asVertices(), (std::vector<P>{{0, 0, 0}, {0, 0, 0}, {0, 0, 0}}));
+    EXPECT_EQ(asRecordedVertices(), (std::vector<Point>{{0, 0, 0}, {0, 0, 0}, {0, 0, 0}}));
 }
 
 TEST_F(CubeTest, UniformCellSamplesOnlyCornersAndDrawsNothing) {
     for (float fValue : {40.0f, 56.0f}) {
-        asCubeLog.clear();
+        asSampleLog.clear();
         vResetRecorder();
         vScriptCorners({fValue, fValue, fValue, fValue, fValue, fValue, fValue, fValue});
         vMarchCube1(0.0f, 0.0f, 0.0f, 1.0f);
-        EXPECT_EQ(asCubeLog.size(), 8u);
+        EXPECT_EQ(asSampleLog.size(), 8u);
         EXPECT_EQ(sRecorder.iCallCount, 0u);
+        EXPECT_TRUE(sRecorder.asCalls.empty());
+    }
+}
+
+// Every corner is scripted high, so the cell crosses nothing and its eight
+// samples are all it takes. One scale is a float-rounded third, so the sum
+// with the cell coordinate is not exact.
+TEST_F(CubeTest, SamplesTheEightCornersInTableOrderAtCellPlusOffsetTimesScale) {
+    const float a2fCell[2][4] = {
+        {0.3f, -1.7f, 2.1f, 0.1f},             // 0
+        {0.3f, 0.7f, 0.1f, float(1.0 / 3.0)},  // 1
+    };
+    const float afHigh[8] = {56, 56, 56, 56, 56, 56, 56, 56};
+    for (const auto& afCell : a2fCell) {
+        SCOPED_TRACE(::testing::Message() << "scale " << afCell[3]);
+        asSampleLog.clear();
+        mapScriptedValue.clear();
+        vResetRecorder();
+        vScriptCell(afCell[0], afCell[1], afCell[2], afCell[3], afHigh);
+        vMarchCube1(afCell[0], afCell[1], afCell[2], afCell[3]);
+
+        ASSERT_EQ(asSampleLog.size(), 8u);
+        for (int iCorner = 0; iCorner < 8; iCorner++) {
+            SCOPED_TRACE(::testing::Message() << "corner " << iCorner);
+            const SampleCall& sCall = asSampleLog[iCorner];
+            vExpectSamePoint({sCall.fX, sCall.fY, sCall.fZ},
+                             sCornerPosition(iCorner, afCell[0], afCell[1], afCell[2], afCell[3]));
+            for (int iAxis = 0; iAxis < 3; iAxis++) {
+                EXPECT_EQ(a2fVertexOffset[iCorner][iAxis], a2fCellCorner[iCorner][iAxis]);
+            }
+        }
         EXPECT_TRUE(sRecorder.asCalls.empty());
     }
 }
@@ -136,18 +208,7 @@ TEST_F(CubeTest, NaNCornerCountsAsAbove) {
     vResetRecorder();
     vScriptCorners({fNaN, 40, 40, 40, 40, 40, 40, 40});
     vMarchCube1(0.0f, 0.0f, 0.0f, 1.0f);
-    EXPECT_EQ(asVertices().size(), 3u);
-}
-
-TEST_F(CubeTest, CornerSamplesAreCellPlusOffsetTimesScale) {
-    const float fX = 0.3f, fY = -1.7f, fZ = 2.1f, fScale = 0.1f;
-    vMarchCube1(fX, fY, fZ, fScale);
-    ASSERT_GE(asCubeLog.size(), 8u);
-    for (int i = 0; i < 8; i++) {
-        EXPECT_EQ(asCubeLog[i].fX, fX + a2fCorner[i][0] * fScale) << i;
-        EXPECT_EQ(asCubeLog[i].fY, fY + a2fCorner[i][1] * fScale) << i;
-        EXPECT_EQ(asCubeLog[i].fZ, fZ + a2fCorner[i][2] * fScale) << i;
-    }
+    EXPECT_EQ(asRecordedVertices().size(), 3u);
 }
 
 TEST_F(CubeTest, FractionIsMeasuredFromTheEdgesFirstCorner) {
@@ -156,10 +217,11 @@ TEST_F(CubeTest, FractionIsMeasuredFromTheEdgesFirstCorner) {
     vMarchCube1(0.0f, 0.0f, 0.0f, 1.0f);
     const float fTwoThirds = float(8.0 / 12.0);
     const float fOneThird = float(4.0 / 12.0);
-    const std::vector<P> asVertex = asVertices();
+    const std::vector<Point> asVertex = asRecordedVertices();
     ASSERT_EQ(asVertex.size(), 3u);
-    const std::vector<P> asExpected = {{fTwoThirds, 0, 0}, {1, fOneThird, 0}, {1, 0, fOneThird}};
-    for (const P& s : asExpected) {
+    const std::vector<Point> asExpected = {
+        {fTwoThirds, 0, 0}, {1, fOneThird, 0}, {1, 0, fOneThird}};
+    for (const Point& s : asExpected) {
         EXPECT_NE(std::find(asVertex.begin(), asVertex.end(), s), asVertex.end())
             << s[0] << " " << s[1] << " " << s[2];
     }
@@ -170,59 +232,50 @@ TEST_F(CubeTest, InfiniteFirstCornerPutsCrossingOnTheFiniteCorner) {
     vScriptCorners({fInf, 40, 40, 40, 40, 40, 40, 40});
     vMarchCube1(0.0f, 0.0f, 0.0f, 1.0f);
     // Edge 0 runs from corner 0 (infinite) to 1; edges 3 and 8 end at 0.
-    const std::vector<P> asVertex = asVertices();
+    const std::vector<Point> asVertex = asRecordedVertices();
     ASSERT_EQ(asVertex.size(), 3u);
-    for (const P& s : {P{1, 0, 0}, P{0, 1, 0}, P{0, 0, 1}}) {
+    for (const Point& s : {Point{1, 0, 0}, Point{0, 1, 0}, Point{0, 0, 1}}) {
         EXPECT_NE(std::find(asVertex.begin(), asVertex.end(), s), asVertex.end())
             << s[0] << " " << s[1] << " " << s[2];
     }
 }
 
 TEST_F(CubeTest, CrossingsAndNormalSamplesFollowEdgeOrderBitForBit) {
-    const float fX = 0.3f, fY = -1.7f, fZ = 2.1f, fScale = 0.1f;
+    const float afCell[3] = {0.3f, -1.7f, 2.1f};
+    const float fScale = 0.1f;
     const float afValue[8] = {41, 55, 57, 59, 53, 61, 43, 52};  // corners 0 and 6 low
-    for (int i = 0; i < 8; i++) {
-        mapCubeValue[{fX + a2fCorner[i][0] * fScale, fY + a2fCorner[i][1] * fScale,
-                      fZ + a2fCorner[i][2] * fScale}] = afValue[i];
-    }
-    vMarchCube1(fX, fY, fZ, fScale);
-    const std::vector<CubeSampleCall> asLog = asCubeLog;
-    const std::vector<P> asVertex = asVertices();
+    vScriptCell(afCell[0], afCell[1], afCell[2], fScale, afValue);
+    vMarchCube1(afCell[0], afCell[1], afCell[2], fScale);
+    const std::vector<SampleCall> asLog = asSampleLog;
+    const std::vector<Point> asVertex = asRecordedVertices();
 
     const int iCase = 1 | 64;
-    const int a2iEdge[12][2] = {{0, 1}, {1, 2}, {2, 3}, {3, 0}, {4, 5}, {5, 6},
-                                {6, 7}, {7, 4}, {0, 4}, {1, 5}, {2, 6}, {3, 7}};
-    const float afCell[3] = {fX, fY, fZ};
-    P asCrossing[12];
+    Point asCrossing[12];
     std::size_t iNext = 8;
     for (int iEdge = 0; iEdge < 12; iEdge++) {
-        const int iA = a2iEdge[iEdge][0], iB = a2iEdge[iEdge][1];
+        const std::array<int, 2> aiEnd = aiEdgeEnds(iEdge);
+        const int iA = aiEnd[0], iB = aiEnd[1];
         if ((((iCase >> iA) ^ (iCase >> iB)) & 1) == 0) {
             continue;
         }
         const float fFraction = fGetOffset(afValue[iA], afValue[iB], 48.0f);
-        for (int i = 0; i < 3; i++) {
-            const float fDir = a2fCorner[iB][i] - a2fCorner[iA][i];
-            const float fStep = fFraction * fDir;
-            const float fLocal = a2fCorner[iA][i] + fStep;
-            const float fScaled = fLocal * fScale;
-            asCrossing[iEdge][i] = fScaled + afCell[i];
-        }
+        asCrossing[iEdge] = sExpectedCrossing(afCell, fScale, iEdge, fFraction);
         // The normal's samples for this crossing come next in the log.
-        asCubeLog.clear();
+        asSampleLog.clear();
         GLvector sNormal;
-        vGetNormal(sNormal, asCrossing[iEdge][0], asCrossing[iEdge][1], asCrossing[iEdge][2]);
-        ASSERT_EQ(asCubeLog.size(), 6u);
+        vGetNormal(sNormal, float(asCrossing[iEdge][0]), float(asCrossing[iEdge][1]),
+                   float(asCrossing[iEdge][2]));
+        ASSERT_EQ(asSampleLog.size(), 6u);
         ASSERT_LE(iNext + 6, asLog.size());
         for (std::size_t k = 0; k < 6; k++, iNext++) {
-            EXPECT_EQ(asLog[iNext].fX, asCubeLog[k].fX) << "edge " << iEdge;
-            EXPECT_EQ(asLog[iNext].fY, asCubeLog[k].fY) << "edge " << iEdge;
-            EXPECT_EQ(asLog[iNext].fZ, asCubeLog[k].fZ) << "edge " << iEdge;
+            EXPECT_EQ(asLog[iNext].fX, asSampleLog[k].fX) << "edge " << iEdge;
+            EXPECT_EQ(asLog[iNext].fY, asSampleLog[k].fY) << "edge " << iEdge;
+            EXPECT_EQ(asLog[iNext].fZ, asSampleLog[k].fZ) << "edge " << iEdge;
         }
     }
     EXPECT_EQ(iNext, asLog.size());
 
-    std::vector<P> asExpected;
+    std::vector<Point> asExpected;
     for (int i = 0; i < 15 && a2iTriangleConnectionTable[iCase][i] >= 0; i++) {
         asExpected.push_back(asCrossing[a2iTriangleConnectionTable[iCase][i]]);
     }
@@ -230,18 +283,82 @@ TEST_F(CubeTest, CrossingsAndNormalSamplesFollowEdgeOrderBitForBit) {
     EXPECT_EQ(asExpected.size(), 6u);
 }
 
+// Random cells and corner values, some 1200 crossings: each vertex is its
+// edge's crossing in the polygonizer's order of float steps, bit for bit. The
+// other order puts some of them elsewhere, so the order itself is pinned.
+TEST_F(CubeTest, CrossingsOfRandomCellsFollowTheOrderOfFloatStepsBitForBit) {
+    std::mt19937 sRandom(7u);
+    std::uniform_real_distribution<float> sCoordinate(0.0f, 1.0f);
+    std::uniform_real_distribution<float> sScale(0.01f, 0.5f);
+    std::uniform_real_distribution<float> sValue(0.0f, 96.0f);
+    int iChecked = 0, iOtherOrderMisses = 0;
+    for (int iTrial = 0; iTrial < 400; iTrial++) {
+        const float afCell[3] = {sCoordinate(sRandom), sCoordinate(sRandom), sCoordinate(sRandom)};
+        const float fScale = sScale(sRandom);
+        float afValue[8];
+        int iCase = 0;
+        for (int iCorner = 0; iCorner < 8; iCorner++) {
+            afValue[iCorner] = sValue(sRandom);
+            iCase |= (afValue[iCorner] <= 48.0f) << iCorner;
+        }
+        mapScriptedValue.clear();
+        vResetRecorder();
+        vScriptCell(afCell[0], afCell[1], afCell[2], fScale, afValue);
+        vMarchCube1(afCell[0], afCell[1], afCell[2], fScale);
+
+        const std::vector<Point> asVertex = asRecordedVertices();
+        ASSERT_EQ(asVertex.size(), iRowCorners(iCase)) << "trial " << iTrial;
+        for (std::size_t iVertex = 0; iVertex < asVertex.size(); iVertex++) {
+            const int iEdge = a2iTriangleConnectionTable[iCase][iVertex];
+            const std::array<int, 2> aiEnd = aiEdgeEnds(iEdge);
+            const float fFraction = fGetOffset(afValue[aiEnd[0]], afValue[aiEnd[1]], 48.0f);
+            const Point sExpected = sExpectedCrossing(afCell, fScale, iEdge, fFraction);
+            EXPECT_EQ(asVertex[iVertex], sExpected) << "trial " << iTrial << " edge " << iEdge;
+            iOtherOrderMisses += sOtherOrderCrossing(afCell, fScale, iEdge, fFraction) != sExpected;
+            iChecked++;
+        }
+    }
+    EXPECT_GT(iChecked, 1000);
+    EXPECT_GT(iOtherOrderMisses, 0);
+}
+
+// All 256 cases at the origin, every crossing at its edge's midpoint: each
+// emits exactly the triangles of its table row, corner by corner, after all of
+// its samples, eight for the corners and six for each crossed edge's normal.
+TEST_F(CubeTest, EveryCaseEmitsExactlyTheTrianglesOfItsTableRow) {
+    const float afOrigin[3] = {0.0f, 0.0f, 0.0f};
+    std::size_t iAllCorners = 0;
+    for (int iCase = 0; iCase < 256; iCase++) {
+        SCOPED_TRACE(::testing::Message() << "case " << iCase);
+        asSampleLog.clear();
+        vResetRecorder();
+        vScriptCorners(afCaseCorners(iCase));
+        vMarchCube1(0.0f, 0.0f, 0.0f, 1.0f);
+
+        EXPECT_EQ(asSampleLog.size(), 8u + 6u * std::size_t(iCrossedEdgeCount(iCase)));
+        for (const SampleCall& sCall : asSampleLog) {
+            EXPECT_EQ(sCall.iCallsBefore, 0u);
+        }
+        const std::size_t iCorners = iRowCorners(iCase);
+        ASSERT_EQ(sRecorder.asCalls.size(), 3 * iCorners);
+        for (std::size_t iCorner = 0; iCorner < iCorners; iCorner++) {
+            SCOPED_TRACE(::testing::Message() << "corner " << iCorner);
+            const int iEdge = a2iTriangleConnectionTable[iCase][iCorner];
+            vExpectEmittedCorner(iCorner, sExpectedCrossing(afOrigin, 1.0f, iEdge, 0.5f));
+        }
+        iAllCorners += iCorners;
+    }
+    EXPECT_EQ(iAllCorners, 3u * 820u);
+}
+
 TEST_F(CubeTest, FiveTriangleCaseEmitsFifteenCorners) {
     int iCase = 0;
     while (a2iTriangleConnectionTable[iCase][12] < 0) {
         iCase++;
     }
-    std::array<float, 8> afValue;
-    for (int i = 0; i < 8; i++) {
-        afValue[i] = ((iCase >> i) & 1) ? 40.0f : 56.0f;
-    }
-    vScriptCorners(afValue);
+    vScriptCorners(afCaseCorners(iCase));
     vMarchCube1(0.0f, 0.0f, 0.0f, 1.0f);
-    EXPECT_EQ(asVertices().size(), 15u);
+    EXPECT_EQ(asRecordedVertices().size(), 15u);
     EXPECT_EQ(asCallsNamed("glColor3f").size(), 15u);
     EXPECT_EQ(asCallsNamed("glNormal3f").size(), 15u);
 }

@@ -6,42 +6,19 @@
 #include "field.h"
 #include "gl_record.h"
 #include "polygonize.h"
+#include "polygonize_fixture.h"
 
 namespace {
 
 // Whole frames of surface through the real cube polygonizer, with only the
-// counters of the GL stand-in running. Everything a frame reads is saved and
-// put back.
-class FiniteVerticesTest : public ::testing::Test {
+// counters of the GL stand-in running. Everything a frame reads is put back
+// by the fixture.
+class FiniteVerticesTest : public PolygonizeTest {
 protected:
-    void SetUp() override {
-        iSavedSize = iDataSetSize;
-        fSavedStep = fStepSize;
-        fSavedTarget = fTargetValue;
-        pSavedPolygonizer = vMarchCube;
-        pSavedSample = fSample;
-        fSavedTime = fTime;
-        for (int i = 0; i < 3; i++) {
-            asSavedSource[i] = sSourcePoint[i];
-        }
-        eSavedMode = sRecorder.eMode;
-
+    FiniteVerticesTest() {
         sRecorder.eMode = RecorderMode::Count;
         vMarchCube = vMarchCube1;
         fTargetValue = 48.0f;
-    }
-    void TearDown() override {
-        iDataSetSize = iSavedSize;
-        fStepSize = fSavedStep;
-        fTargetValue = fSavedTarget;
-        vMarchCube = pSavedPolygonizer;
-        fSample = pSavedSample;
-        fTime = fSavedTime;
-        for (int i = 0; i < 3; i++) {
-            sSourcePoint[i] = asSavedSource[i];
-        }
-        sRecorder.eMode = eSavedMode;
-        vResetRecorder();
     }
 
     // Sweeps every grid from 1 to 32 cells at each time and counts vertices
@@ -63,16 +40,6 @@ protected:
         }
         EXPECT_GT(iVertices, 0u);
     }
-
-private:
-    std::int32_t iSavedSize = 0;
-    float fSavedStep = 0.0f;
-    float fSavedTarget = 0.0f;
-    Polygonizer* pSavedPolygonizer = nullptr;
-    SampleFunction* pSavedSample = nullptr;
-    float fSavedTime = 0.0f;
-    GLvector asSavedSource[3];
-    RecorderMode eSavedMode = RecorderMode::Record;
 };
 
 }  // namespace

@@ -2,73 +2,19 @@
 // start-up does not change it and no key selects the tetrahedra.
 #include <gtest/gtest.h>
 
-#include <GL/gl.h>
-
-#include <algorithm>
 #include <climits>
-#include <cstdint>
 #include <vector>
 
 #include "app.h"
-#include "field.h"
-#include "gl_record.h"
-#include "polygonize.h"
+#include "polygonize_fixture.h"
 
 int iOrvaneMain(int iArgc, char** asArgv);
 
 namespace {
 
-class PolygonizerSlot : public ::testing::Test {
-protected:
-    void SetUp() override {
-        pSavedPolygonizer = vMarchCube;
-        pfSavedSample = fSample;
-        fSavedTarget = fTargetValue;
-        iSavedSize = iDataSetSize;
-        fSavedStep = fStepSize;
-        fSavedTime = fTime;
-        std::copy(std::begin(sSourcePoint), std::end(sSourcePoint), asSavedSource);
-        eSavedPolygonMode = ePolygonMode;
-        bSavedSpin = bSpin;
-        bSavedMove = bMove;
-        bSavedLight = bLight;
-        eSavedMode = sRecorder.eMode;
-        sRecorder.eMode = RecorderMode::Record;
-        vResetRecorder();
-    }
-    void TearDown() override {
-        vMarchCube = pSavedPolygonizer;
-        fSample = pfSavedSample;
-        fTargetValue = fSavedTarget;
-        iDataSetSize = iSavedSize;
-        fStepSize = fSavedStep;
-        fTime = fSavedTime;
-        std::copy(std::begin(asSavedSource), std::end(asSavedSource), sSourcePoint);
-        ePolygonMode = eSavedPolygonMode;
-        bSpin = bSavedSpin;
-        bMove = bSavedMove;
-        bLight = bSavedLight;
-        sRecorder.eMode = eSavedMode;
-        vResetRecorder();
-    }
-
-    Polygonizer* pSavedPolygonizer = nullptr;
-    SampleFunction* pfSavedSample = nullptr;
-    float fSavedTarget = 0, fSavedStep = 0, fSavedTime = 0;
-    std::int32_t iSavedSize = 0;
-    GLvector asSavedSource[3] = {};
-    GLenum eSavedPolygonMode = 0;
-    bool bSavedSpin = false, bSavedMove = false, bSavedLight = false;
-    RecorderMode eSavedMode = RecorderMode::Record;
-};
-
-std::vector<std::vector<double>> a2fVertexArgs() {
-    std::vector<std::vector<double>> a2fArgs;
-    for (const RecordedCall& sCall : asCallsNamed("glVertex3f")) {
-        a2fArgs.push_back(sCall.afArg);
-    }
-    return a2fArgs;
-}
+// Start-up and the keys change settings and the field time; the fixture puts
+// them back.
+class PolygonizerSlot : public PolygonizeTest {};
 
 }  // namespace
 
@@ -98,15 +44,15 @@ TEST_F(PolygonizerSlot, NoKeySelectsTheTetrahedra) {
     // for the field time and settings the keys left.
     vResetRecorder();
     vDrawScene();
-    const std::vector<std::vector<double>> a2fFrame = a2fVertexArgs();
-    ASSERT_FALSE(a2fFrame.empty());
+    const std::vector<Point> asFrame = asRecordedVertices();
+    ASSERT_FALSE(asFrame.empty());
 
     vResetRecorder();
     vMarchingCubes();
-    EXPECT_EQ(a2fVertexArgs(), a2fFrame);
+    EXPECT_EQ(asRecordedVertices(), asFrame);
 
     vMarchCube = vMarchCube2;
     vResetRecorder();
     vMarchingCubes();
-    EXPECT_NE(a2fVertexArgs().size(), a2fFrame.size());
+    EXPECT_NE(asRecordedVertices().size(), asFrame.size());
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "polygonize.h"
+#include "polygonize_fixture.h"
 
 namespace {
 
@@ -15,20 +16,13 @@ void vRecordingPolygonizer(float fX, float fY, float fZ, float fScale) {
     aafCell.push_back({fX, fY, fZ, fScale});
 }
 
-// The tests change the grid and the polygonizer slot; put both back.
-class SweepTest : public ::testing::Test {
+// The grid is each test's own and the recording polygonizer sits in the slot;
+// the fixture puts both back.
+class SweepTest : public PolygonizeTest {
 protected:
-    void SetUp() override {
-        iSavedSize = iDataSetSize;
-        fSavedStep = fStepSize;
-        pSavedPolygonizer = vMarchCube;
+    SweepTest() {
         aafCell.clear();
         vMarchCube = vRecordingPolygonizer;
-    }
-    void TearDown() override {
-        iDataSetSize = iSavedSize;
-        fStepSize = fSavedStep;
-        vMarchCube = pSavedPolygonizer;
     }
 
     void vSweep(std::int32_t iSize, float fStep) {
@@ -37,11 +31,6 @@ protected:
         aafCell.clear();
         vMarchingCubes();
     }
-
-private:
-    std::int32_t iSavedSize = 0;
-    float fSavedStep = 0.0f;
-    Polygonizer* pSavedPolygonizer = nullptr;
 };
 
 void vExpectCell(std::size_t iCall, float fX, float fY, float fZ, float fScale) {

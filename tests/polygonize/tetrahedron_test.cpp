@@ -1,63 +1,28 @@
 #include <gtest/gtest.h>
 
-#include <array>
 #include <bitset>
 #include <cmath>
 #include <cstddef>
 #include <limits>
-#include <map>
 #include <random>
 #include <vector>
 
 #include "field.h"
 #include "gl_record.h"
 #include "polygonize.h"
+#include "polygonize_fixture.h"
 
 namespace {
 
 const float fNaN = std::numeric_limits<float>::quiet_NaN();
 
-// The cube corners of each tetrahedron and the corner offsets, as the
-// polygonizer is meant to cut a cell.
+// The cube corners of each tetrahedron, as the polygonizer is meant to cut a
+// cell.
 const int a2iExpectedTetrahedron[6][4] = {
     {0, 5, 1, 6}, {0, 1, 2, 6}, {0, 2, 3, 6}, {0, 3, 7, 6}, {0, 7, 4, 6}, {0, 4, 5, 6},
 };
-const float a2fCornerOffset[8][3] = {
-    {0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {0, 1, 0}, {0, 0, 1}, {1, 0, 1}, {1, 1, 1}, {0, 1, 1},
-};
 // First and second vertex of tetrahedron edges 0 to 5.
 const int a2iExpectedEdge[6][2] = {{0, 1}, {1, 2}, {2, 0}, {0, 3}, {1, 3}, {2, 3}};
-
-// The scripted field: listed points give listed values, every other point
-// (the normal's samples) a smooth field whose gradient varies from place to
-// place. Every call is logged with the number of OpenGL calls made before it.
-struct SampleCall {
-    float fX, fY, fZ;
-    std::size_t iCallsBefore;
-};
-std::vector<SampleCall> asSampleLog;
-std::map<std::array<float, 3>, float> mapScriptedValue;
-
-float fScriptedSample(float fX, float fY, float fZ) {
-    asSampleLog.push_back({fX, fY, fZ, sRecorder.iCallCount});
-    if (!std::isnan(fX) && !std::isnan(fY) && !std::isnan(fZ)) {
-        const auto it = mapScriptedValue.find({fX, fY, fZ});
-        if (it != mapScriptedValue.end()) {
-            return it->second;
-        }
-    }
-    return 30.0f + 40.0f * fX * fX + 25.0f * fY * fZ + 10.0f * fZ;
-}
-
-// Where the polygonizer is to place corner c of the cell: the offset times
-// the edge length, then plus the cell coordinate, each rounded to float. The
-// product is exact (offsets are 0 or 1), so one rounding of the double sum
-// gives it.
-GLvector sCornerPosition(int iCorner, float fX, float fY, float fZ, float fScale) {
-    return {float(double(a2fCornerOffset[iCorner][0]) * fScale + fX),
-            float(double(a2fCornerOffset[iCorner][1]) * fScale + fY),
-            float(double(a2fCornerOffset[iCorner][2]) * fScale + fZ)};
-}
 
 // The crossing from vertex A toward vertex B for finite values: the fraction
 // rounded once to float, its complement in float, each product and the sum
@@ -96,50 +61,7 @@ std::vector<EmittedCorner> asEmittedCorners() {
     return asCorners;
 }
 
-void vExpectSamePoint(const GLvector& sActual, const GLvector& sExpected) {
-    EXPECT_EQ(sActual.fX, sExpected.fX);
-    EXPECT_EQ(sActual.fY, sExpected.fY);
-    EXPECT_EQ(sActual.fZ, sExpected.fZ);
-}
-
-class TetrahedronPolygonizer : public ::testing::Test {
-protected:
-    void SetUp() override {
-        pfSavedSample = fSample;
-        fSavedTarget = fTargetValue;
-        pSavedPolygonizer = vMarchCube;
-        eSavedMode = sRecorder.eMode;
-        fSample = fScriptedSample;
-        fTargetValue = 48.0f;
-        sRecorder.eMode = RecorderMode::Record;
-        vResetRecorder();
-        asSampleLog.clear();
-        mapScriptedValue.clear();
-    }
-    void TearDown() override {
-        fSample = pfSavedSample;
-        fTargetValue = fSavedTarget;
-        vMarchCube = pSavedPolygonizer;
-        sRecorder.eMode = eSavedMode;
-        vResetRecorder();
-        asSampleLog.clear();
-        mapScriptedValue.clear();
-    }
-
-    // Scripts the eight corner values of a cell at the positions where the
-    // polygonizer should sample them.
-    void vScriptCell(float fX, float fY, float fZ, float fScale, const float afValue[8]) {
-        for (int iCorner = 0; iCorner < 8; iCorner++) {
-            const GLvector s = sCornerPosition(iCorner, fX, fY, fZ, fScale);
-            mapScriptedValue[{s.fX, s.fY, s.fZ}] = afValue[iCorner];
-        }
-    }
-
-    SampleFunction* pfSavedSample = nullptr;
-    float fSavedTarget = 0.0f;
-    Polygonizer* pSavedPolygonizer = nullptr;
-    RecorderMode eSavedMode = RecorderMode::Record;
-};
+class TetrahedronPolygonizer : public ScriptedFieldTest {};
 
 }  // namespace
 

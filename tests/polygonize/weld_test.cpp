@@ -19,14 +19,10 @@
 #include "field.h"
 #include "gl_record.h"
 #include "polygonize.h"
+#include "polygonize_fixture.h"
 
 namespace {
 
-typedef std::array<double, 3> Point;
-
-const double a2fCorner[8][3] = {
-    {0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {0, 1, 0}, {0, 0, 1}, {1, 0, 1}, {1, 1, 1}, {0, 1, 1},
-};
 // The twelve cell edges, then the rising diagonal of each face and the main
 // diagonal: the lines along which the tetrahedra of a cell are cut.
 const int a2iCellLine[19][2] = {
@@ -46,12 +42,12 @@ typedef std::pair<std::int64_t, std::int64_t> LineKey;
 bool bFindLine(const Point& q, int i, int j, int k, int n, int iLineCount, LineKey& sKey) {
     const double fTolerance = 1e-4;
     auto iGridPoint = [&](int iCorner) {
-        const double* d = a2fCorner[iCorner];
+        const float* d = a2fCellCorner[iCorner];
         return (std::int64_t(i + int(d[0])) * (n + 1) + (j + int(d[1]))) * (n + 1) +
                (k + int(d[2]));
     };
     for (int iCorner = 0; iCorner < 8; iCorner++) {
-        const double* c = a2fCorner[iCorner];
+        const float* c = a2fCellCorner[iCorner];
         if (std::fabs(q[0] - c[0]) <= fTolerance && std::fabs(q[1] - c[1]) <= fTolerance &&
             std::fabs(q[2] - c[2]) <= fTolerance) {
             sKey = {iGridPoint(iCorner), iGridPoint(iCorner)};
@@ -60,8 +56,8 @@ bool bFindLine(const Point& q, int i, int j, int k, int n, int iLineCount, LineK
     }
     int iFound = 0;
     for (int iLine = 0; iLine < iLineCount; iLine++) {
-        const double* a = a2fCorner[a2iCellLine[iLine][0]];
-        const double* b = a2fCorner[a2iCellLine[iLine][1]];
+        const float* a = a2fCellCorner[a2iCellLine[iLine][0]];
+        const float* b = a2fCellCorner[a2iCellLine[iLine][1]];
         double fAlong = 0, fLength2 = 0;
         for (int m = 0; m < 3; m++) {
             fAlong += (q[m] - a[m]) * (b[m] - a[m]);
@@ -82,16 +78,6 @@ bool bFindLine(const Point& q, int i, int j, int k, int n, int iLineCount, LineK
     }
     // Away from the corners the lines of a cell do not meet.
     return iFound == 1;
-}
-
-std::vector<Point> asRecordedVertices() {
-    std::vector<Point> asVertices;
-    for (const RecordedCall& sCall : sRecorder.asCalls) {
-        if (sCall.sName == "glVertex3f") {
-            asVertices.push_back({sCall.afArg[0], sCall.afArg[1], sCall.afArg[2]});
-        }
-    }
-    return asVertices;
 }
 
 // Vertex numbers after welding: points that agree within fTolerance in every
@@ -183,40 +169,12 @@ struct Sweep {
     int iLineCount;
 };
 
-class WholeGrid : public ::testing::TestWithParam<std::tuple<int, float>> {
+// The sweeps change the grid, the field, its time and the slot; the fixture
+// puts them back.
+class WholeGrid : public PolygonizeTest,
+                  public ::testing::WithParamInterface<std::tuple<int, float>> {
 protected:
-    void SetUp() override {
-        pSavedPolygonizer = vMarchCube;
-        pfSavedSample = fSample;
-        fSavedTarget = fTargetValue;
-        iSavedSize = iDataSetSize;
-        fSavedStep = fStepSize;
-        fSavedTime = fTime;
-        std::copy(std::begin(sSourcePoint), std::end(sSourcePoint), asSavedSource);
-        eSavedMode = sRecorder.eMode;
-        sRecorder.eMode = RecorderMode::Record;
-        vResetRecorder();
-    }
-    void TearDown() override {
-        vMarchCube = pSavedPolygonizer;
-        fSample = pfSavedSample;
-        fTargetValue = fSavedTarget;
-        iDataSetSize = iSavedSize;
-        fStepSize = fSavedStep;
-        fTime = fSavedTime;
-        std::copy(std::begin(asSavedSource), std::end(asSavedSource), sSourcePoint);
-        sRecorder.eMode = eSavedMode;
-        vResetRecorder();
-    }
-
     void vRunSweep(const Sweep& sSweep);
-
-    Polygonizer* pSavedPolygonizer = nullptr;
-    SampleFunction* pfSavedSample = nullptr;
-    float fSavedTarget = 0, fSavedStep = 0, fSavedTime = 0;
-    std::int32_t iSavedSize = 0;
-    GLvector asSavedSource[3] = {};
-    RecorderMode eSavedMode = RecorderMode::Record;
 };
 
 void WholeGrid::vRunSweep(const Sweep& sSweep) {
