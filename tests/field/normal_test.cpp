@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "field.h"
+#include "field_state_fixture.h"
 #include "float_ulp.h"
 
 namespace {
@@ -25,29 +26,21 @@ float fRecordingSample(float fX, float fY, float fZ) {
 }
 
 // The tests swap the sample slot and move the field; put both back.
-class NormalTest : public ::testing::Test {
+class NormalTest : public FieldStateTest {
 protected:
     void SetUp() override {
+        FieldStateTest::SetUp();
         pSavedSample = fSample;
-        for (int i = 0; i < 3; i++) {
-            asSavedSource[i] = sSourcePoint[i];
-        }
-        fSavedTime = fTime;
         aafSampledPoint.clear();
         afScriptedValue.clear();
     }
     void TearDown() override {
         fSample = pSavedSample;
-        for (int i = 0; i < 3; i++) {
-            sSourcePoint[i] = asSavedSource[i];
-        }
-        fTime = fSavedTime;
+        FieldStateTest::TearDown();
     }
 
 private:
     SampleFunction* pSavedSample = nullptr;
-    GLvector asSavedSource[3];
-    float fSavedTime = 0.0f;
 };
 
 float fBelow(float f) {
