@@ -36,16 +36,7 @@ namespace {
         vGetNormal(asEdgeNorm[iEdge], sPoint.fX, sPoint.fY, sPoint.fZ);
     }
 
-    const std::int32_t* aiTriangles = a2iTriangleConnectionTable[iFlagIndex];
-    for (int iTriangle = 0; iTriangle < 5; iTriangle++) {
-        if (aiTriangles[3 * iTriangle] < 0) {
-            break;
-        }
-        for (int iCorner = 0; iCorner < 3; iCorner++) {
-            const std::int32_t iVertex = aiTriangles[3 * iTriangle + iCorner];
-            vEmitVertex(asEdgeVertex[iVertex], asEdgeNorm[iVertex]);
-        }
-    }
+    vEmitTriangles(a2iTriangleConnectionTable[iFlagIndex], 5, asEdgeVertex, asEdgeNorm);
 }
 
 }  // namespace

@@ -43,16 +43,7 @@ void vMarchTetrahedron(GLvector* pasTetrahedronPosition, float* pafTetrahedronVa
         vGetNormal(asEdgeNorm[iEdge], sPoint.fX, sPoint.fY, sPoint.fZ);
     }
 
-    const std::int32_t* aiTriangles = a2iTetrahedronTriangles[iFlagIndex];
-    for (int iTriangle = 0; iTriangle < 2; iTriangle++) {
-        if (aiTriangles[3 * iTriangle] < 0) {
-            break;
-        }
-        for (int iCorner = 0; iCorner < 3; iCorner++) {
-            const std::int32_t iVertex = aiTriangles[3 * iTriangle + iCorner];
-            vEmitVertex(asEdgeVertex[iVertex], asEdgeNorm[iVertex]);
-        }
-    }
+    vEmitTriangles(a2iTetrahedronTriangles[iFlagIndex], 2, asEdgeVertex, asEdgeNorm);
 }
 
 // All eight positions are formed before the first sample, at exactly the
