@@ -158,8 +158,7 @@ TEST_F(CubeTest, CornerAtIsoValueCountsAsLowAndGivesDegenerateTriangle) {
 
 TEST_F(CubeTest, UniformCellSamplesOnlyCornersAndDrawsNothing) {
     for (float fValue : {40.0f, 56.0f}) {
-        asSampleLog.clear();
-        vResetRecorder();
+        vStartOver();
         vScriptCorners({fValue, fValue, fValue, fValue, fValue, fValue, fValue, fValue});
         vMarchCube1(0.0f, 0.0f, 0.0f, 1.0f);
         EXPECT_EQ(asSampleLog.size(), 8u);
@@ -179,9 +178,7 @@ TEST_F(CubeTest, SamplesTheEightCornersInTableOrderAtCellPlusOffsetTimesScale) {
     const float afHigh[8] = {56, 56, 56, 56, 56, 56, 56, 56};
     for (const auto& afCell : a2fCell) {
         SCOPED_TRACE(::testing::Message() << "scale " << afCell[3]);
-        asSampleLog.clear();
-        mapScriptedValue.clear();
-        vResetRecorder();
+        vStartOver();
         vScriptCell(afCell[0], afCell[1], afCell[2], afCell[3], afHigh);
         vMarchCube1(afCell[0], afCell[1], afCell[2], afCell[3]);
 
@@ -301,8 +298,7 @@ TEST_F(CubeTest, CrossingsOfRandomCellsFollowTheOrderOfFloatStepsBitForBit) {
             afValue[iCorner] = sValue(sRandom);
             iCase |= (afValue[iCorner] <= 48.0f) << iCorner;
         }
-        mapScriptedValue.clear();
-        vResetRecorder();
+        vStartOver();
         vScriptCell(afCell[0], afCell[1], afCell[2], fScale, afValue);
         vMarchCube1(afCell[0], afCell[1], afCell[2], fScale);
 
@@ -330,8 +326,7 @@ TEST_F(CubeTest, EveryCaseEmitsExactlyTheTrianglesOfItsTableRow) {
     std::size_t iAllCorners = 0;
     for (int iCase = 0; iCase < 256; iCase++) {
         SCOPED_TRACE(::testing::Message() << "case " << iCase);
-        asSampleLog.clear();
-        vResetRecorder();
+        vStartOver();
         vScriptCorners(afCaseCorners(iCase));
         vMarchCube1(0.0f, 0.0f, 0.0f, 1.0f);
 

@@ -89,12 +89,16 @@ class PolygonizeTest : public ::testing::Test {
 protected:
     PolygonizeTest() : eSavedMode(sRecorder.eMode) {
         sRecorder.eMode = RecorderMode::Record;
-        vResetRecorder();
-        asSampleLog.clear();
-        mapScriptedValue.clear();
+        vStartOver();
     }
     ~PolygonizeTest() override {
         sRecorder.eMode = eSavedMode;
+        vStartOver();
+    }
+
+    // An empty recorder, sample log and script: a test that runs several
+    // cells in turn starts each one from here.
+    static void vStartOver() {
         vResetRecorder();
         asSampleLog.clear();
         mapScriptedValue.clear();

@@ -289,8 +289,7 @@ TEST_F(TetrahedronPolygonizer, UniformCellTakesEightSamplesAndEmitsNothing) {
     const float afHigh[8] = {49,   100, 1e30f, std::numeric_limits<float>::infinity(),
                              fNaN, 50,  60,    70};
     for (const float* afValue : {afLow, afHigh}) {
-        mapScriptedValue.clear();
-        asSampleLog.clear();
+        vStartOver();
         vScriptCell(0.5f, 0.25f, 0.125f, 0.0625f, afValue);
         vMarchCube2(0.5f, 0.25f, 0.125f, 0.0625f);
         EXPECT_EQ(asSampleLog.size(), 8u);
@@ -327,9 +326,7 @@ TEST_F(TetrahedronPolygonizer, RandomCellsEmitTheTrianglesOfTheirTetrahedra) {
             iCrossings += std::size_t(iLowCount * (4 - iLowCount));
         }
 
-        mapScriptedValue.clear();
-        asSampleLog.clear();
-        vResetRecorder();
+        vStartOver();
         vScriptCell(fX, fY, fZ, fScale, afValue);
         vMarchCube2(fX, fY, fZ, fScale);
 
