@@ -23,9 +23,13 @@ void vRemovePendingAndDie(int iSignal) {
     std::raise(iSignal);
 }
 
+// A signal ignored when the program started (as nohup and background jobs
+// ignore some) stays ignored.
 void vCatchEndingSignals() {
     for (int iSignal : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) {
-        std::signal(iSignal, vRemovePendingAndDie);
+        if (std::signal(iSignal, vRemovePendingAndDie) == SIG_IGN) {
+            std::signal(iSignal, SIG_IGN);
+        }
     }
 }
 
