@@ -43,7 +43,7 @@ bool bWholeNumber(const std::string& sText, long long& iValue) {
 CLI::Validator sWholeRange(long long iLow, long long iHigh) {
     const std::string sRange = std::to_string(iLow) + " to " + std::to_string(iHigh);
     return CLI::Validator(
-        [=](std::string& sText) {
+        [=](const std::string& sText) {
             long long iValue = 0;
             if (!bWholeNumber(sText, iValue) || iValue < iLow || iValue > iHigh) {
                 return "expects a whole number from " + sRange + ", got '" + sText + "'";
@@ -56,7 +56,7 @@ CLI::Validator sWholeRange(long long iLow, long long iHigh) {
 // Any finite number that a float holds; it is rounded to the nearest float.
 CLI::Validator sFiniteFloat() {
     return CLI::Validator(
-        [](std::string& sText) {
+        [](const std::string& sText) {
             char* pEnd = nullptr;
             errno = 0;
             const double fValue = std::strtod(sText.c_str(), &pEnd);
@@ -90,7 +90,7 @@ MeshFormat eFormatOf(const std::string& sPath) {
 
 CLI::Validator sPolygonizerName() {
     return CLI::Validator(
-        [](std::string& sText) {
+        [](const std::string& sText) {
             if (sText != "cube" && sText != "tetra") {
                 return "expects cube or tetra, got '" + sText + "'";
             }
@@ -101,7 +101,7 @@ CLI::Validator sPolygonizerName() {
 
 CLI::Validator sMeshPath() {
     return CLI::Validator(
-        [](std::string& sText) {
+        [](const std::string& sText) {
             if (eFormatOf(sText) == MeshFormat::None) {
                 return "expects a file name ending in .ply, .obj or .stl, got '" + sText + "'";
             }

@@ -9,15 +9,17 @@
 
 namespace {
 
-typedef std::chrono::steady_clock Clock;
-
 bool bTerminal = false;
 bool bShown = false;
 std::int64_t iTotal = 0;
-Clock::time_point sStart;
-Clock::time_point sNextDraw;
+double fNextDraw = 0.0;
 
 const std::int64_t iCellsBetweenLooks = 4096;
+
+double fNowSeconds() {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
 
 }  // namespace
 
@@ -25,19 +27,18 @@ void vProgressStart(std::int64_t iTotalCells) {
     bTerminal = isatty(STDERR_FILENO) == 1;
     bShown = false;
     iTotal = iTotalCells;
-    sStart = Clock::now();
-    sNextDraw = sStart + std::chrono::seconds(1);
+    fNextDraw = fNowSeconds() + 1.0;
 }
 
 void vProgressCell(std::int64_t iCellsDone) {
     if (!bTerminal || iCellsDone % iCellsBetweenLooks != 0) {
         return;
     }
-    const Clock::time_point sNow = Clock::now();
-    if (sNow < sNextDraw) {
+    const double fNow = fNowSeconds();
+    if (fNow < fNextDraw) {
         return;
     }
-    sNextDraw = sNow + std::chrono::milliseconds(250);
+    fNextDraw = fNow + 0.25;
     bShown = true;
     std::fprintf(stderr, "\rorvane-mesh: %lld of %lld cells (%d%%)", (long long)iCellsDone,
                  (long long)iTotal, int(iCellsDone * 100 / iTotal));

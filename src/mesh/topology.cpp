@@ -63,8 +63,11 @@ void vCountEdges(const std::vector<EdgeKey>& aiUse, const std::vector<std::uint3
         if (iEnd - iStart == 2) {
             continue;
         }
-        sSummary.iBoundaryEdges += iEnd - iStart == 1;
-        sSummary.iNonManifoldEdges += iEnd - iStart > 2;
+        if (iEnd - iStart == 1) {
+            sSummary.iBoundaryEdges++;
+        } else {
+            sSummary.iNonManifoldEdges++;
+        }
         abOpenRoot[aiRootOf[std::uint32_t(aiUse[iStart] >> 32)]] = true;
     }
 }
@@ -81,7 +84,9 @@ void vMeasureTopology(const WeldedMesh& sMesh, MeshSummary& sSummary,
     sSummary.iTriangles = sMesh.aiTriangle.size() / 3;
     sSummary.iComponents = 0;
     for (std::uint32_t iVertex = 0; iVertex < aiRootOf.size(); iVertex++) {
-        sSummary.iComponents += aiRootOf[iVertex] == iVertex;
+        if (aiRootOf[iVertex] == iVertex) {
+            sSummary.iComponents++;
+        }
     }
     sSummary.iEulerCharacteristic = std::int64_t(sSummary.iVertices) -
                                     std::int64_t(sSummary.iEdges) +
