@@ -23,10 +23,11 @@ void vJsonCount(std::FILE* pFile, const char* sKey, long long iValue, bool bLast
     std::fprintf(pFile, "\"%s\":%lld%s", sKey, iValue, bLast ? "" : ",");
 }
 
-// Seventeen digits read back as the same double.
-void vJsonReal(std::FILE* pFile, const char* sKey, double fValue, bool bLast = false) {
+// Seventeen digits read back as the same double; a time needs fewer.
+void vJsonReal(std::FILE* pFile, const char* sKey, double fValue, int iDigits = 17,
+               bool bLast = false) {
     if (std::isfinite(fValue)) {
-        std::fprintf(pFile, "\"%s\":%.17g%s", sKey, fValue, bLast ? "" : ",");
+        std::fprintf(pFile, "\"%s\":%.*g%s", sKey, iDigits, fValue, bLast ? "" : ",");
     } else {
         std::fprintf(pFile, "\"%s\":null%s", sKey, bLast ? "" : ",");
     }
@@ -68,6 +69,6 @@ void vPrintSummaryJson(std::FILE* pFile, const MeshSummary& s) {
     vJsonReal(pFile, "min_angle_deg", s.fMinAngleDeg);
     vJsonReal(pFile, "median_angle_deg", s.fMedianAngleDeg);
     vJsonCount(pFile, "sample_calls", (long long)s.iSampleCalls);
-    vJsonReal(pFile, "seconds", s.fSeconds, true);
+    vJsonReal(pFile, "seconds", s.fSeconds, 6, true);
     std::fputs("}\n", pFile);
 }
