@@ -24,3 +24,10 @@ extern const MeshWriter sObjWriter;
 extern const MeshWriter sStlWriter;
 
 const MeshWriter& sWriterFor(MeshFormat eFormat);
+
+// Every vertex of the welded mesh in order, then every face: the layout of
+// both indexed formats.
+typedef void VertexWriter(std::FILE* pFile, const MeshCorner& rsVertex);
+typedef void FaceWriter(std::FILE* pFile, std::uint64_t i0, std::uint64_t i1, std::uint64_t i2);
+void vWriteVerticesAndFaces(std::FILE* pFile, const WeldedMesh& sMesh, VertexWriter* pfVertex,
+                            FaceWriter* pfFace);

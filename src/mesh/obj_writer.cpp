@@ -36,13 +36,7 @@ void vFinishStream(std::FILE* /*pFile*/, std::uint64_t /*iTriangles*/) {}
 
 void vWriteWelded(std::FILE* pFile, const WeldedMesh& sMesh) {
     vStartStream(pFile);
-    for (const MeshCorner& rsVertex : sMesh.asVertex) {
-        vWriteVertex(pFile, rsVertex);
-    }
-    for (std::size_t iFirst = 0; iFirst < sMesh.aiTriangle.size(); iFirst += 3) {
-        vWriteFace(pFile, sMesh.aiTriangle[iFirst], sMesh.aiTriangle[iFirst + 1],
-                   sMesh.aiTriangle[iFirst + 2]);
-    }
+    vWriteVerticesAndFaces(pFile, sMesh, vWriteVertex, vWriteFace);
 }
 
 }  // namespace

@@ -4,8 +4,6 @@
 
 #include <strings.h>
 #include <CLI/CLI.hpp>
-#include <cerrno>
-#include <cfloat>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -58,10 +56,8 @@ CLI::Validator sFiniteFloat() {
     return CLI::Validator(
         [](const std::string& sText) {
             char* pEnd = nullptr;
-            errno = 0;
-            const double fValue = std::strtod(sText.c_str(), &pEnd);
-            if (sText.empty() || *pEnd != '\0' || !std::isfinite(fValue) ||
-                std::fabs(fValue) > FLT_MAX) {
+            const float fValue = std::strtof(sText.c_str(), &pEnd);
+            if (sText.empty() || *pEnd != '\0' || !std::isfinite(fValue)) {
                 return "expects a finite number no larger than a float holds (3.4e38), got '" +
                        sText + "'";
             }
@@ -114,7 +110,15 @@ CLI::Validator sMeshPath() {
 
 namespace {
 
-void vDeclareOptions(CLI::App& sApp, MeshOptions& sOptions, std::string& sPolygonizer) {
+// The text of the two options that are not numbers kept as they are given:
+// the iso value is rounded to float here, once, rather than through a wider
+// type, which could round it twice.
+struct OptionText {
+    std::string sIso = "48";
+    std::string sPolygonizer = "cube";
+};
+
+void vDeclareOptions(CLI::App& sApp, MeshOptions& sOptions, OptionText& sText) {
     sApp.add_option("--field", sOptions.iField,
                     "1 three point sources, 2 three line sources, 3 a rippled sheet")
         ->check(sWholeRange(1, 3))
@@ -122,7 +126,7 @@ void vDeclareOptions(CLI::App& sApp, MeshOptions& sOptions, std::string& sPolygo
     sApp.add_option("--grid", sOptions.iGrid, "cells along each axis of the unit cube")
         ->check(sWholeRange(1, iMaxGrid))
         ->option_text("N (16; 1 to " + std::to_string(iMaxGrid) + ")");
-    sApp.add_option("--iso", sOptions.fIso,
+    sApp.add_option("--iso", sText.sIso,
                     "iso value, any finite number: the surface is where "
                     "the field equals it")
         ->check(sFiniteFloat())
@@ -131,7 +135,7 @@ void vDeclareOptions(CLI::App& sApp, MeshOptions& sOptions, std::string& sPolygo
                     "field time: what the viewer's frame clock holds after F frames")
         ->check(sWholeRange(0, iMaxFrame))
         ->option_text("F (1; 0 to " + std::to_string(iMaxFrame) + ")");
-    sApp.add_option("--polygonizer", sPolygonizer,
+    sApp.add_option("--polygonizer", sText.sPolygonizer,
                     "marching cubes (the viewer's) or the six-tetrahedra polygonizer")
         ->check(sPolygonizerName())
         ->option_text("cube|tetra (cube)");
@@ -154,8 +158,8 @@ int iParseOptions(int iArgCount, char** apArg, MeshOptions& sOptions) {
         "orvane-mesh");
     sApp.set_version_flag("--version", std::string("orvane-mesh ") + ORVANE_VERSION);
     sApp.footer(sHelpFooter);
-    std::string sPolygonizer = "cube";
-    vDeclareOptions(sApp, sOptions, sPolygonizer);
+    OptionText sText;
+    vDeclareOptions(sApp, sOptions, sText);
     try {
         sApp.parse(iArgCount, apArg);
     } catch (const CLI::CallForHelp& e) {
@@ -166,7 +170,8 @@ int iParseOptions(int iArgCount, char** apArg, MeshOptions& sOptions) {
         std::fprintf(stderr, "orvane-mesh: %s (see --help)\n", e.what());
         return 2;
     }
-    sOptions.bTetra = sPolygonizer == "tetra";
+    sOptions.fIso = std::strtof(sText.sIso.c_str(), nullptr);
+    sOptions.bTetra = sText.sPolygonizer == "tetra";
     sOptions.eFormat = eFormatOf(sOptions.sOutput);
     return -1;
 }

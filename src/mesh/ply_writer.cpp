@@ -40,12 +40,13 @@ void vWriteVertex(std::FILE* pFile, const MeshCorner& rsCorner) {
     std::fwrite(sRecord.aiByte, 1, sRecord.iSize, pFile);
 }
 
-void vWriteFace(std::FILE* pFile, std::uint32_t i0, std::uint32_t i1, std::uint32_t i2) {
+// The numbers are below 2^31: the corner count is held to that.
+void vWriteFace(std::FILE* pFile, std::uint64_t i0, std::uint64_t i1, std::uint64_t i2) {
     ByteRecord sRecord;
     vPutByte(sRecord, 3);
-    vPutU32(sRecord, i0);
-    vPutU32(sRecord, i1);
-    vPutU32(sRecord, i2);
+    vPutU32(sRecord, std::uint32_t(i0));
+    vPutU32(sRecord, std::uint32_t(i1));
+    vPutU32(sRecord, std::uint32_t(i2));
     std::fwrite(sRecord.aiByte, 1, sRecord.iSize, pFile);
 }
 
@@ -62,8 +63,7 @@ void vStreamTriangle(std::FILE* pFile, const MeshCorner* asCorner, std::uint64_t
 // Corner i of the stream is vertex i, so the faces follow from the count.
 void vFinishStream(std::FILE* pFile, std::uint64_t iTriangles) {
     for (std::uint64_t iTriangle = 0; iTriangle < iTriangles; iTriangle++) {
-        const auto iFirst = std::uint32_t(3 * iTriangle);
-        vWriteFace(pFile, iFirst, iFirst + 1, iFirst + 2);
+        vWriteFace(pFile, 3 * iTriangle, 3 * iTriangle + 1, 3 * iTriangle + 2);
     }
     std::rewind(pFile);
     vWriteHeader(pFile, 3 * iTriangles, iTriangles);
@@ -71,13 +71,7 @@ void vFinishStream(std::FILE* pFile, std::uint64_t iTriangles) {
 
 void vWriteWelded(std::FILE* pFile, const WeldedMesh& sMesh) {
     vWriteHeader(pFile, sMesh.asVertex.size(), sMesh.aiTriangle.size() / 3);
-    for (const MeshCorner& rsVertex : sMesh.asVertex) {
-        vWriteVertex(pFile, rsVertex);
-    }
-    for (std::size_t iFirst = 0; iFirst < sMesh.aiTriangle.size(); iFirst += 3) {
-        vWriteFace(pFile, sMesh.aiTriangle[iFirst], sMesh.aiTriangle[iFirst + 1],
-                   sMesh.aiTriangle[iFirst + 2]);
-    }
+    vWriteVerticesAndFaces(pFile, sMesh, vWriteVertex, vWriteFace);
 }
 
 }  // namespace
