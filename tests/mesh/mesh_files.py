@@ -78,6 +78,21 @@ def stl_facets(path):
     return facets["n"], facets["p"]
 
 
+def check_weld(name, corners, welded):
+    """Welding joins only copies of one crossing, a whisker apart, and each
+    vertex keeps its first copy's position, normal and colour."""
+    positions, normals, colours, faces = welded
+    corner_vertex = faces.ravel()
+    check(len(corner_vertex) == len(corners[0]), f"{name}: welded and unwelded corners differ")
+    vertices, first = np.unique(corner_vertex, return_index=True)
+    check((vertices == np.arange(len(positions))).all(), f"{name}: a vertex no face uses")
+    check(same_floats(positions[vertices], corners[0][first]) and
+          same_floats(normals[vertices], corners[1][first]) and
+          (colours[vertices] == corners[2][first]).all(), f"{name}: a vertex is not its first copy")
+    spread = np.abs(positions[corner_vertex] - corners[0]).max(initial=0)
+    check(spread < 1e-5, f"{name}: copies {spread} apart were welded")
+
+
 def check_read_back(directory):
     settings = [["--field", "1"],
                 ["--field", "2", "--polygonizer", "tetra", "--grid", "13", "--frame", "57"],
@@ -97,6 +112,10 @@ def check_read_back(directory):
             check(summary["corners"] == 3 * triangles, f"{name}: corners are not 3 per triangle")
 
             positions, normals, colours, faces = read_ply(paths["ply"])
+            if weld:
+                check_weld(name, unwelded, (positions, normals, colours, faces))
+            else:
+                unwelded = (positions, normals, colours)
             check(len(positions) == vertices and len(faces) == triangles,
                   f"{name}: PLY holds {len(positions)} vertices and {len(faces)} faces")
 
@@ -115,9 +134,10 @@ def check_read_back(directory):
             check((obj.cells_dict["triangle"] == faces).all(), f"{name}: OBJ faces differ")
 
             stl = meshio.read(paths["stl"])
-            corners = stl.points[stl.cells_dict["triangle"]]
-            check(len(corners) == triangles, f"{name}: STL holds {len(corners)} triangles")
-            check(same_floats(corners, positions[faces]), f"{name}: STL corners differ from PLY's")
+            stl_corners = stl.points[stl.cells_dict["triangle"]]
+            check(len(stl_corners) == triangles, f"{name}: STL holds {len(stl_corners)} triangles")
+            check(same_floats(stl_corners, positions[faces]),
+                  f"{name}: STL corners differ from PLY's")
             check_stl_normals(name, paths["stl"])
 
 
