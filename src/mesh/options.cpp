@@ -21,7 +21,10 @@ const char* const sHelpFooter =
     "\n"
     "Without --weld every triangle corner is a vertex of its own, written in\n"
     "the order the viewer sends it to OpenGL. Exit status: 0 done, 1 failed\n"
-    "while extracting or writing, 2 bad input (nothing written).";
+    "while extracting or writing, 2 bad input (nothing written).\n"
+    "\n"
+    "The summary is always printed; all its figures but the emitted corners,\n"
+    "the sample calls and the time are of the welded mesh.";
 
 // A whole number written in decimal, nothing before or after it.
 bool bWholeNumber(const std::string& sText, long long& iValue) {
@@ -38,14 +41,17 @@ bool bWholeNumber(const std::string& sText, long long& iValue) {
     return true;
 }
 
+// The text is rewritten in plain decimal, since CLI11 would read a leading
+// zero as octal ("010" as 8).
 CLI::Validator sWholeRange(long long iLow, long long iHigh) {
     const std::string sRange = std::to_string(iLow) + " to " + std::to_string(iHigh);
     return CLI::Validator(
-        [=](const std::string& sText) {
+        [=](std::string& sText) {
             long long iValue = 0;
             if (!bWholeNumber(sText, iValue) || iValue < iLow || iValue > iHigh) {
                 return "expects a whole number from " + sRange + ", got '" + sText + "'";
             }
+            sText = std::to_string(iValue);
             return std::string();
         },
         "");
@@ -121,10 +127,10 @@ struct OptionText {
 void vDeclareOptions(CLI::App& sApp, MeshOptions& sOptions, OptionText& sText) {
     sApp.add_option("--field", sOptions.iField,
                     "1 three point sources, 2 three line sources, 3 a rippled sheet")
-        ->check(sWholeRange(1, 3))
+        ->transform(sWholeRange(1, 3))
         ->option_text("1|2|3 (1)");
     sApp.add_option("--grid", sOptions.iGrid, "cells along each axis of the unit cube")
-        ->check(sWholeRange(1, iMaxGrid))
+        ->transform(sWholeRange(1, iMaxGrid))
         ->option_text("N (16; 1 to " + std::to_string(iMaxGrid) + ")");
     sApp.add_option("--iso", sText.sIso,
                     "iso value, any finite number: the surface is where "
@@ -133,7 +139,7 @@ void vDeclareOptions(CLI::App& sApp, MeshOptions& sOptions, OptionText& sText) {
         ->option_text("V (48)");
     sApp.add_option("--frame", sOptions.iFrame,
                     "field time: what the viewer's frame clock holds after F frames")
-        ->check(sWholeRange(0, iMaxFrame))
+        ->transform(sWholeRange(0, iMaxFrame))
         ->option_text("F (1; 0 to " + std::to_string(iMaxFrame) + ")");
     sApp.add_option("--polygonizer", sText.sPolygonizer,
                     "marching cubes (the viewer's) or the six-tetrahedra polygonizer")

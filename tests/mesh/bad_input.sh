@@ -72,5 +72,10 @@ untouched || fail "after SIGTERM the directory holds: $(ls -A)"
 [ "$(ls -A)" = keep.ply ] && [ "$(head -n 1 keep.ply)" = ply ] ||
   fail "a good run did not replace keep.ply with a PLY file"
 
+# Good values are read as written: a leading zero does not make a number octal.
+[ "$("$tool" --grid 010 --frame 010 --json | sed 's/,"seconds".*//')" = \
+  "$("$tool" --grid 10 --frame 10 --json | sed 's/,"seconds".*//')" ] ||
+  fail "--grid 010 --frame 010 is not read as --grid 10 --frame 10"
+
 [ "$failures" -eq 0 ] || exit 1
 echo "bad input: status 2, one line naming the option, nothing written"
