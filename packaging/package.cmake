@@ -24,7 +24,9 @@ set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
   "Orvane samples one of three animated scalar fields over a cubic grid,
 polygonizes every cell by marching cubes and draws the surface with
 OpenGL in a turning window. Keys change the grid, the iso value, the
-field, the polygon mode and the lighting.")
+field, the polygon mode and the lighting. Its companion orvane-mesh
+writes the same surface, from either of its two polygonizers, to a PLY,
+OBJ or STL file, and prints its topology, area and volume.")
 # The runtime dependencies are the packages that hold the shared libraries
 # the binary links, as dpkg-shlibdeps finds them: never a list kept by hand.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
 # contents.sh DIR VERSION: the package that pack.sh unpacked into DIR is named
-# and versioned after the project, has a maintainer, installs the binary under
-# /usr/bin and a valid desktop entry under /usr/share/applications, and
-# depends on the package of every shared library the binary links, freeglut
-# and libGL among them.
+# and versioned after the project, has a maintainer, installs the viewer and
+# orvane-mesh under /usr/bin and a valid desktop entry under
+# /usr/share/applications, and depends on the package of every shared library
+# either binary links: freeglut and libGL among the viewer's, no OpenGL or
+# GLUT library among orvane-mesh's.
 set -euo pipefail
 dir=${1:?usage: contents.sh DIR VERSION}
 version=${2:?usage: contents.sh DIR VERSION}
 control=$dir/control/control
 binary=$dir/root/usr/bin/orvane
+mesh_tool=$dir/root/usr/bin/orvane-mesh
 entry=$dir/root/usr/share/applications/orvane.desktop
 failures=0
 
@@ -28,6 +30,7 @@ field() {
 [ -n "$(field Description)" ] || fail "no Description"
 
 [ -x "$binary" ] || fail "no executable usr/bin/orvane in the package"
+[ -x "$mesh_tool" ] || fail "no executable usr/bin/orvane-mesh in the package"
 if [ -f "$entry" ]; then
   desktop-file-validate "$entry" || fail "the desktop entry is not valid"
   grep -qx 'Exec=orvane' "$entry" || fail "the desktop entry does not start orvane"
@@ -42,7 +45,10 @@ echo "Depends: $(field Depends)"
 needed=$(objdump -p "$binary" | awk '$1 == "NEEDED" {print $2}')
 grep -q '^libglut\.so' <<<"$needed" || fail "the binary does not link freeglut"
 grep -q '^libGL\.so' <<<"$needed" || fail "the binary does not link libGL"
-for library in $needed; do
+mesh_needed=$(objdump -p "$mesh_tool" 2>/dev/null | awk '$1 == "NEEDED" {print $2}' || true)
+! grep -Eq '^lib(GL|OpenGL|GLX|EGL|glut)' <<<"$mesh_needed" ||
+  fail "orvane-mesh links a display library: $(tr '\n' ' ' <<<"$mesh_needed")"
+for library in $(sort -u <<<"$needed"$'\n'"$mesh_needed"); do
   owners=$(dpkg -S "*/$library" 2>/dev/null | cut -d: -f1 | sort -u)
   [ -n "$owners" ] || { fail "no installed package holds $library"; continue; }
   found=

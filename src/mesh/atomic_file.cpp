@@ -1,0 +1,132 @@
+// The temporary file's name is kept in a fixed buffer too, so that a signal
+// handler can remove it with nothing but unlink.
+#include "atomic_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+char acPendingTemp[4096];
+
+void vRemovePendingAndDie(int iSignal) {
+    if (acPendingTemp[0] != '\0') {
+        unlink(acPendingTemp);
+    }
+    std::signal(iSignal, SIG_DFL);
+    std::raise(iSignal);
+}
+
+// A signal ignored when the program started (as nohup and background jobs
+// ignore some) stays ignored.
+void vCatchEndingSignals() {
+    for (int iSignal : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) {
+        if (std::signal(iSignal, vRemovePendingAndDie) == SIG_IGN) {
+            std::signal(iSignal, SIG_IGN);
+        }
+    }
+}
+
+// The target's directory and a hidden name in it for the temporary file.
+std::string sTempTemplate(const std::string& sPath) {
+    const std::size_t iSlash = sPath.rfind('/');
+    const std::string sDirectory = iSlash == std::string::npos ? "" : sPath.substr(0, iSlash + 1);
+    const std::string sName = iSlash == std::string::npos ? sPath : sPath.substr(iSlash + 1);
+    return sDirectory + "." + sName + ".XXXXXX";
+}
+
+// The new file gets the mode of the file it replaces, or else the mode a
+// newly created file would get.
+mode_t iTargetMode(const std::string& sPath) {
+    struct stat sStat {};
+    if (stat(sPath.c_str(), &sStat) == 0) {
+        return sStat.st_mode & 07777;
+    }
+    const mode_t iMask = umask(0);
+    umask(iMask);
+    return 0666 & ~iMask;
+}
+
+// What would stop the rename at the end, found before any work is done.
+bool bTargetUsable(const std::string& sPath, std::string& sError) {
+    struct stat sStat {};
+    if (stat(sPath.c_str(), &sStat) != 0) {
+        return true;
+    }
+    if (S_ISDIR(sStat.st_mode)) {
+        sError = "is a directory";
+        return false;
+    }
+    if (access(sPath.c_str(), W_OK) != 0) {
+        sError = std::strerror(errno);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool bOpenAtomic(const std::string& sPath, AtomicFile& sFile, std::string& sError) {
+    if (!bTargetUsable(sPath, sError)) {
+        return false;
+    }
+    std::string sTemplate = sTempTemplate(sPath);
+    if (sTemplate.size() >= sizeof acPendingTemp) {
+        sError = std::strerror(ENAMETOOLONG);
+        return false;
+    }
+    std::vector<char> acName(sTemplate.begin(), sTemplate.end());
+    acName.push_back('\0');
+    vCatchEndingSignals();
+    const int iDescriptor = mkstemp(acName.data());
+    if (iDescriptor < 0) {
+        sError = std::strerror(errno);
+        return false;
+    }
+    std::memcpy(acPendingTemp, acName.data(), acName.size());
+    sFile.sPath = sPath;
+    sFile.sTempPath = acName.data();
+    fchmod(iDescriptor, iTargetMode(sPath));
+    sFile.pFile = fdopen(iDescriptor, "wb");
+    if (sFile.pFile == nullptr) {
+        sError = std::strerror(errno);
+        close(iDescriptor);
+        vDiscardAtomic(sFile);
+        return false;
+    }
+    return true;
+}
+
+bool bCommitAtomic(AtomicFile& sFile, std::string& sError) {
+    const bool bWritten = std::fflush(sFile.pFile) == 0 && std::ferror(sFile.pFile) == 0;
+    const int iWriteError = errno;
+    const bool bClosed = std::fclose(sFile.pFile) == 0;
+    sFile.pFile = nullptr;
+    if (!bWritten || !bClosed) {
+        sError = std::strerror(bWritten ? errno : iWriteError);
+        vDiscardAtomic(sFile);
+        return false;
+    }
+    if (std::rename(sFile.sTempPath.c_str(), sFile.sPath.c_str()) != 0) {
+        sError = std::strerror(errno);
+        vDiscardAtomic(sFile);
+        return false;
+    }
+    acPendingTemp[0] = '\0';
+    return true;
+}
+
+void vDiscardAtomic(AtomicFile& sFile) {
+    if (sFile.pFile != nullptr) {
+        std::fclose(sFile.pFile);
+        sFile.pFile = nullptr;
+    }
+    unlink(sFile.sTempPath.c_str());
+    acPendingTemp[0] = '\0';
+}

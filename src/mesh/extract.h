@@ -1,0 +1,34 @@
+// One sweep of the viewer's polygonizers over the grid, with every triangle
+// handed on together with the grid segments its corners lie on.
+#pragma once
+
+#include <cstdint>
+
+#include "capture.h"
+#include "glvector.h"
+#include "segment.h"
+
+struct SweepSettings {
+    SampleFunction* pfField;
+    bool bTetra;
+    std::int32_t iGrid;
+    float fIso;
+    float fTime;
+};
+
+// Three corners in the order emitted, and the segment of each.
+typedef void TriangleSink(const MeshCorner* asCorner, const SegmentKey* aiKey);
+
+struct SweepCounts {
+    std::uint64_t iSampleCalls = 0;
+    double fSeconds = 0.0;
+};
+
+// The field time the viewer's frame clock holds after iFrames frames: 0.025
+// added that many times, each sum rounded to float.
+float fFrameClock(std::int64_t iFrames);
+
+// Sets the viewer's settings from sSettings, runs its sweep vMarchingCubes and
+// hands every triangle to pfSink in the order the viewer sends them. Throws
+// std::runtime_error if a cell's output disagrees with its case tables.
+void vRunSweep(const SweepSettings& sSettings, TriangleSink* pfSink, SweepCounts& sCounts);

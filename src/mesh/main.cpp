@@ -1,0 +1,100 @@
+// orvane-mesh: the surface the viewer draws, for the settings given on the
+// command line, written to a mesh file, with a summary of its topology.
+#include <cstdint>
+#include <cstdio>
+#include <exception>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "atomic_file.h"
+#include "extract.h"
+#include "field.h"
+#include "geometry.h"
+#include "mesh_writer.h"
+#include "options.h"
+#include "summary.h"
+#include "topology.h"
+#include "weld.h"
+
+namespace {
+
+// Where the sweep's triangles go: always into the welded mesh, and, for an
+// unwelded file, straight on to the file as well.
+WeldedMesh sMesh;
+AtomicFile sOutput;
+const MeshWriter* pStreamWriter = nullptr;
+
+void vTakeTriangle(const MeshCorner* asCorner, const SegmentKey* aiKey) {
+    if (pStreamWriter != nullptr) {
+        // Streamed, corner i is vertex i, and a PLY file numbers them in 32-bit ints.
+        if (sMesh.iCorners + 3 > std::uint64_t(INT32_MAX)) {
+            throw std::runtime_error("the surface has more corners than a mesh file can index");
+        }
+        pStreamWriter->vStreamTriangle(sOutput.pFile, asCorner, sMesh.iCorners / 3);
+    }
+    vWeldTriangle(sMesh, asCorner, aiKey);
+}
+
+SweepSettings sSweepSettings(const MeshOptions& sOptions) {
+    SampleFunction* const apfField[3] = {fSample1, fSample2, fSample3};
+    return {apfField[sOptions.iField - 1], sOptions.bTetra, sOptions.iGrid, sOptions.fIso,
+            fFrameClock(sOptions.iFrame)};
+}
+
+MeshSummary sExtract(const MeshOptions& sOptions) {
+    const MeshWriter& sWriter = sWriterFor(sOptions.eFormat);
+    const bool bStream = sOutput.pFile != nullptr && !sOptions.bWeld;
+    if (bStream) {
+        pStreamWriter = &sWriter;
+        sWriter.vStartStream(sOutput.pFile);
+    }
+    SweepCounts sCounts;
+    vRunSweep(sSweepSettings(sOptions), vTakeTriangle, sCounts);
+    if (bStream) {
+        sWriter.vFinishStream(sOutput.pFile, sMesh.iCorners / 3);
+    } else if (sOutput.pFile != nullptr) {
+        sWriter.vWriteWelded(sOutput.pFile, sMesh);
+    }
+
+    MeshSummary sSummary;
+    std::vector<bool> abClosedTriangle;
+    vMeasureTopology(sMesh, sSummary, abClosedTriangle);
+    vMeasureGeometry(sMesh, abClosedTriangle, sSummary);
+    sSummary.iCorners = sMesh.iCorners;
+    sSummary.iSampleCalls = sCounts.iSampleCalls;
+    sSummary.fSeconds = sCounts.fSeconds;
+    return sSummary;
+}
+
+}  // namespace
+
+int main(int iArgCount, char** apArg) {
+    MeshOptions sOptions;
+    const int iStatus = iParseOptions(iArgCount, apArg, sOptions);
+    if (iStatus >= 0) {
+        return iStatus;
+    }
+    std::string sError;
+    if (!sOptions.sOutput.empty() && !bOpenAtomic(sOptions.sOutput, sOutput, sError)) {
+        std::fprintf(stderr, "orvane-mesh: --output: cannot write '%s': %s\n",
+                     sOptions.sOutput.c_str(), sError.c_str());
+        return 2;
+    }
+    try {
+        const MeshSummary sSummary = sExtract(sOptions);
+        if (sOutput.pFile != nullptr && !bCommitAtomic(sOutput, sError)) {
+            std::fprintf(stderr, "orvane-mesh: writing '%s' failed: %s\n", sOptions.sOutput.c_str(),
+                         sError.c_str());
+            return 1;
+        }
+        (sOptions.bJson ? vPrintSummaryJson : vPrintSummaryText)(stdout, sSummary);
+    } catch (const std::exception& e) {
+        if (sOutput.pFile != nullptr) {
+            vDiscardAtomic(sOutput);
+        }
+        std::fprintf(stderr, "orvane-mesh: %s\n", e.what());
+        return 1;
+    }
+    return 0;
+}

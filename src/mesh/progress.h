@@ -1,0 +1,10 @@
+// A progress line on standard error for long extractions: shown only when
+// standard error is a terminal and the sweep has run for about a second.
+#pragma once
+
+#include <cstdint>
+
+void vProgressStart(std::int64_t iTotalCells);
+void vProgressCell(std::int64_t iCellsDone);
+// Clears the line if one was shown.
+void vProgressEnd();

@@ -1,0 +1,22 @@
+// The welded mesh: one vertex per crossed grid segment, which keeps the
+// position, normal and colour of the first copy emitted.
+#pragma once
+
+#include <cstdint>
+#include <unordered_map>
+#include <vector>
+
+#include "capture.h"
+#include "segment.h"
+
+struct WeldedMesh {
+    std::vector<MeshCorner> asVertex;
+    // Three vertex numbers per triangle, in the order emitted.
+    std::vector<std::uint32_t> aiTriangle;
+    std::unordered_map<SegmentKey, std::uint32_t> mapVertexOfSegment;
+    std::uint64_t iCorners = 0;
+};
+
+// Adds one emitted triangle. Throws std::runtime_error past the vertex count
+// that a PLY file's 32-bit signed indices can hold.
+void vWeldTriangle(WeldedMesh& sMesh, const MeshCorner* asCorner, const SegmentKey* aiKey);
