@@ -15,6 +15,23 @@ float fSample1(float fX, float fY, float fZ);
 float fSample2(float fX, float fY, float fZ);
 float fSample3(float fX, float fY, float fZ);
 
+// The shape of a batch routine: iCount points, given as three arrays of
+// coordinates, in; their values, each bit for bit what one call of its
+// sample function returns, out.
+typedef void SampleBatch(const float* afX, const float* afY, const float* afZ, float* afValue,
+                         int iCount);
+void vSampleBatch1(const float* afX, const float* afY, const float* afZ, float* afValue,
+                   int iCount);
+void vSampleBatch2(const float* afX, const float* afY, const float* afZ, float* afValue,
+                   int iCount);
+// The batch routine of the function in the slot fSample, or nullptr if it
+// has none.
+SampleBatch* pfBatchOfSlot();
+// Samples iCount points through the slot: in one batch where the slot's
+// function has a batch routine, else one call per point in order.
+void vSamplePoints(const float* afX, const float* afY, const float* afZ, float* afValue,
+                   int iCount);
+
 void vGetNormal(GLvector& rfNormal, float fX, float fY, float fZ);
 void vNormalizeVector(GLvector& rfVectorResult, const GLvector& rfVectorSource);
 void vGetColor(GLvector& rfColor, const GLvector& rfPosition, const GLvector& rfNormal);
