@@ -55,16 +55,13 @@ void vMarchCube1(float fX, float fY, float fZ, float fScale) {
     const float fZ0 = fZ + 0.0f * fScale;
     const float fZ1 = fZ + 1.0f * fScale;
 
-    // Corners in the order of a2fVertexOffset, the slot read for each.
+    // Corners in the order of a2fVertexOffset, sampled together where the
+    // field allows, else one at a time in this order.
+    const float afCornerX[8] = {fX0, fX1, fX1, fX0, fX0, fX1, fX1, fX0};
+    const float afCornerY[8] = {fY0, fY0, fY1, fY1, fY0, fY0, fY1, fY1};
+    const float afCornerZ[8] = {fZ0, fZ0, fZ0, fZ0, fZ1, fZ1, fZ1, fZ1};
     float afCubeValue[8];
-    afCubeValue[0] = fSample(fX0, fY0, fZ0);
-    afCubeValue[1] = fSample(fX1, fY0, fZ0);
-    afCubeValue[2] = fSample(fX1, fY1, fZ0);
-    afCubeValue[3] = fSample(fX0, fY1, fZ0);
-    afCubeValue[4] = fSample(fX0, fY0, fZ1);
-    afCubeValue[5] = fSample(fX1, fY0, fZ1);
-    afCubeValue[6] = fSample(fX1, fY1, fZ1);
-    afCubeValue[7] = fSample(fX0, fY1, fZ1);
+    vSamplePoints(afCornerX, afCornerY, afCornerZ, afCubeValue, 8);
 
     // A NaN sample compares false and so counts as above the iso value.
     int iFlagIndex = 0;
