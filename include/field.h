@@ -17,7 +17,7 @@ float fSample3(float fX, float fY, float fZ);
 
 // The shape of a batch routine: iCount points, given as three arrays of
 // coordinates, in; their values, each bit for bit what one call of its
-// sample function returns, out.
+// sample function returns, out, into an array apart from the points'.
 typedef void SampleBatch(const float* afX, const float* afY, const float* afZ, float* afValue,
                          int iCount);
 void vSampleBatch1(const float* afX, const float* afY, const float* afZ, float* afValue,
@@ -25,12 +25,36 @@ void vSampleBatch1(const float* afX, const float* afY, const float* afZ, float* 
 void vSampleBatch2(const float* afX, const float* afY, const float* afZ, float* afValue,
                    int iCount);
 // The batch routine of the function in the slot fSample, or nullptr if it
-// has none.
-SampleBatch* pfBatchOfSlot();
+// has none. Only the point and line sources have one; any other function in
+// the slot, the ripple among them, is called once per point.
+inline SampleBatch* pfBatchOfSlot() {
+    if (fSample == fSample1) {
+        return vSampleBatch1;
+    }
+    if (fSample == fSample2) {
+        return vSampleBatch2;
+    }
+    return nullptr;
+}
+
+// Samples iCount points through the slot one call per point, in the given
+// order, the slot read afresh for each as the program always has: a function
+// that records its calls sees exactly the calls it always saw.
+void vSampleEachPoint(const float* afX, const float* afY, const float* afZ, float* afValue,
+                      int iCount);
+
 // Samples iCount points through the slot: in one batch where the slot's
-// function has a batch routine, else one call per point in order.
-void vSamplePoints(const float* afX, const float* afY, const float* afZ, float* afValue,
-                   int iCount);
+// function has a batch routine, else one call per point. Inline, as every
+// cell comes through here.
+inline void vSamplePoints(const float* afX, const float* afY, const float* afZ, float* afValue,
+                          int iCount) {
+    SampleBatch* const pfBatch = pfBatchOfSlot();
+    if (pfBatch != nullptr) {
+        pfBatch(afX, afY, afZ, afValue, iCount);
+    } else {
+        vSampleEachPoint(afX, afY, afZ, afValue, iCount);
+    }
+}
 
 void vGetNormal(GLvector& rfNormal, float fX, float fY, float fZ);
 void vNormalizeVector(GLvector& rfVectorResult, const GLvector& rfVectorSource);

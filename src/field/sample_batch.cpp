@@ -39,6 +39,48 @@ SourceCoordinates sReadSources() {
     return sSources;
 }
 
+// One point of fSample1 and of fSample2: the steps of the single call.
+inline float fPointSources(const SourceCoordinates& s, double fX, double fY, double fZ) {
+    double fResult = 0.0;
+    const double fDx0 = fX - s.afX[0], fDy0 = fY - s.afY[0], fDz0 = fZ - s.afZ[0];
+    fResult += 0.5 / (fDx0 * fDx0 + fDy0 * fDy0 + fDz0 * fDz0);
+    const double fDx1 = fX - s.afX[1], fDy1 = fY - s.afY[1], fDz1 = fZ - s.afZ[1];
+    fResult += 1.0 / (fDx1 * fDx1 + fDy1 * fDy1 + fDz1 * fDz1);
+    const double fDx2 = fX - s.afX[2], fDy2 = fY - s.afY[2], fDz2 = fZ - s.afZ[2];
+    fResult += 1.5 / (fDx2 * fDx2 + fDy2 * fDy2 + fDz2 * fDz2);
+    return float(fResult);
+}
+
+inline float fLineSources(const SourceCoordinates& s, double fX, double fY, double fZ) {
+    double fResult = 0.0;
+    const double fDa0 = fX - s.afX[0], fDb0 = fY - s.afY[0];
+    fResult += 0.5 / (fDa0 * fDa0 + fDb0 * fDb0);
+    const double fDa1 = fX - s.afX[1], fDb1 = fZ - s.afZ[1];
+    fResult += 0.75 / (fDa1 * fDa1 + fDb1 * fDb1);
+    const double fDa2 = fY - s.afY[2], fDb2 = fZ - s.afZ[2];
+    fResult += 1.0 / (fDa2 * fDa2 + fDb2 * fDb2);
+    return float(fResult);
+}
+
+// The loop over the points, which the compiler packs into vectors. A cell's
+// eight corners, the batch made most often, get a copy of it whose count is
+// known, laid out whole with nothing left over.
+template <typename ValueAt>
+[[gnu::always_inline]] inline void vEvaluate(ValueAt fValueAt, const float* __restrict afX,
+                                             const float* __restrict afY,
+                                             const float* __restrict afZ, float* __restrict afValue,
+                                             int iCount) {
+    if (iCount == 8) {
+        for (int i = 0; i < 8; i++) {
+            afValue[i] = fValueAt(afX[i], afY[i], afZ[i]);
+        }
+        return;
+    }
+    for (int i = 0; i < iCount; i++) {
+        afValue[i] = fValueAt(afX[i], afY[i], afZ[i]);
+    }
+}
+
 }  // namespace
 
 __attribute__((target_clones("avx2", "default"))) void vSampleBatch1(const float* afX,
@@ -46,19 +88,8 @@ __attribute__((target_clones("avx2", "default"))) void vSampleBatch1(const float
                                                                      const float* afZ,
                                                                      float* afValue, int iCount) {
     const SourceCoordinates s = sReadSources();
-    for (int i = 0; i < iCount; i++) {
-        const double fX = afX[i];
-        const double fY = afY[i];
-        const double fZ = afZ[i];
-        double fResult = 0.0;
-        const double fDx0 = fX - s.afX[0], fDy0 = fY - s.afY[0], fDz0 = fZ - s.afZ[0];
-        fResult += 0.5 / (fDx0 * fDx0 + fDy0 * fDy0 + fDz0 * fDz0);
-        const double fDx1 = fX - s.afX[1], fDy1 = fY - s.afY[1], fDz1 = fZ - s.afZ[1];
-        fResult += 1.0 / (fDx1 * fDx1 + fDy1 * fDy1 + fDz1 * fDz1);
-        const double fDx2 = fX - s.afX[2], fDy2 = fY - s.afY[2], fDz2 = fZ - s.afZ[2];
-        fResult += 1.5 / (fDx2 * fDx2 + fDy2 * fDy2 + fDz2 * fDz2);
-        afValue[i] = float(fResult);
-    }
+    vEvaluate([&s](double fX, double fY, double fZ) { return fPointSources(s, fX, fY, fZ); }, afX,
+              afY, afZ, afValue, iCount);
 }
 
 __attribute__((target_clones("avx2", "default"))) void vSampleBatch2(const float* afX,
@@ -66,43 +97,12 @@ __attribute__((target_clones("avx2", "default"))) void vSampleBatch2(const float
                                                                      const float* afZ,
                                                                      float* afValue, int iCount) {
     const SourceCoordinates s = sReadSources();
-    for (int i = 0; i < iCount; i++) {
-        const double fX = afX[i];
-        const double fY = afY[i];
-        const double fZ = afZ[i];
-        double fResult = 0.0;
-        const double fDa0 = fX - s.afX[0], fDb0 = fY - s.afY[0];
-        fResult += 0.5 / (fDa0 * fDa0 + fDb0 * fDb0);
-        const double fDa1 = fX - s.afX[1], fDb1 = fZ - s.afZ[1];
-        fResult += 0.75 / (fDa1 * fDa1 + fDb1 * fDb1);
-        const double fDa2 = fY - s.afY[2], fDb2 = fZ - s.afZ[2];
-        fResult += 1.0 / (fDa2 * fDa2 + fDb2 * fDb2);
-        afValue[i] = float(fResult);
-    }
+    vEvaluate([&s](double fX, double fY, double fZ) { return fLineSources(s, fX, fY, fZ); }, afX,
+              afY, afZ, afValue, iCount);
 }
 
-// Only the two functions above have a batch routine. Any other function in
-// the slot, the ripple among them, is called once per point.
-SampleBatch* pfBatchOfSlot() {
-    if (fSample == fSample1) {
-        return vSampleBatch1;
-    }
-    if (fSample == fSample2) {
-        return vSampleBatch2;
-    }
-    return nullptr;
-}
-
-// Without a batch routine, one call per point in the given order, the slot
-// read afresh for each as the program always has: a function that records
-// its calls sees exactly the calls it always saw.
-void vSamplePoints(const float* afX, const float* afY, const float* afZ, float* afValue,
-                   int iCount) {
-    SampleBatch* const pfBatch = pfBatchOfSlot();
-    if (pfBatch != nullptr) {
-        pfBatch(afX, afY, afZ, afValue, iCount);
-        return;
-    }
+void vSampleEachPoint(const float* afX, const float* afY, const float* afZ, float* afValue,
+                      int iCount) {
     for (int i = 0; i < iCount; i++) {
         afValue[i] = fSample(afX[i], afY[i], afZ[i]);
     }
