@@ -27,34 +27,14 @@ void vSampleBatch2(const float* afX, const float* afY, const float* afZ, float* 
 // The batch routine of the function in the slot fSample, or nullptr if it
 // has none. Only the point and line sources have one; any other function in
 // the slot, the ripple among them, is called once per point.
-inline SampleBatch* pfBatchOfSlot() {
-    if (fSample == fSample1) {
-        return vSampleBatch1;
-    }
-    if (fSample == fSample2) {
-        return vSampleBatch2;
-    }
-    return nullptr;
-}
-
-// Samples iCount points through the slot one call per point, in the given
-// order, the slot read afresh for each as the program always has: a function
-// that records its calls sees exactly the calls it always saw.
-void vSampleEachPoint(const float* afX, const float* afY, const float* afZ, float* afValue,
-                      int iCount);
+SampleBatch* pfBatchOfSlot();
 
 // Samples iCount points through the slot: in one batch where the slot's
-// function has a batch routine, else one call per point. Inline, as every
-// cell comes through here.
-inline void vSamplePoints(const float* afX, const float* afY, const float* afZ, float* afValue,
-                          int iCount) {
-    SampleBatch* const pfBatch = pfBatchOfSlot();
-    if (pfBatch != nullptr) {
-        pfBatch(afX, afY, afZ, afValue, iCount);
-    } else {
-        vSampleEachPoint(afX, afY, afZ, afValue, iCount);
-    }
-}
+// function has a batch routine; else one call per point in the given order,
+// the slot read afresh for each as the program always has, so that a
+// function that records its calls sees exactly the calls it always saw.
+void vSamplePoints(const float* afX, const float* afY, const float* afZ, float* afValue,
+                   int iCount);
 
 void vGetNormal(GLvector& rfNormal, float fX, float fY, float fZ);
 void vNormalizeVector(GLvector& rfVectorResult, const GLvector& rfVectorSource);

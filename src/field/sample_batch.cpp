@@ -101,8 +101,23 @@ __attribute__((target_clones("avx2", "default"))) void vSampleBatch2(const float
               afY, afZ, afValue, iCount);
 }
 
-void vSampleEachPoint(const float* afX, const float* afY, const float* afZ, float* afValue,
-                      int iCount) {
+SampleBatch* pfBatchOfSlot() {
+    if (fSample == fSample1) {
+        return vSampleBatch1;
+    }
+    if (fSample == fSample2) {
+        return vSampleBatch2;
+    }
+    return nullptr;
+}
+
+void vSamplePoints(const float* afX, const float* afY, const float* afZ, float* afValue,
+                   int iCount) {
+    SampleBatch* const pfBatch = pfBatchOfSlot();
+    if (pfBatch != nullptr) {
+        pfBatch(afX, afY, afZ, afValue, iCount);
+        return;
+    }
     for (int i = 0; i < iCount; i++) {
         afValue[i] = fSample(afX[i], afY[i], afZ[i]);
     }
