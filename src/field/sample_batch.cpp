@@ -111,14 +111,25 @@ SampleBatch* pfBatchOfSlot() {
     return nullptr;
 }
 
+namespace {
+
+// Kept apart so that the batched path, taken for every cell, carries none of
+// this loop's set-up.
+[[gnu::noinline]] void vSampleEachPoint(const float* afX, const float* afY, const float* afZ,
+                                        float* afValue, int iCount) {
+    for (int i = 0; i < iCount; i++) {
+        afValue[i] = fSample(afX[i], afY[i], afZ[i]);
+    }
+}
+
+}  // namespace
+
 void vSamplePoints(const float* afX, const float* afY, const float* afZ, float* afValue,
                    int iCount) {
     SampleBatch* const pfBatch = pfBatchOfSlot();
     if (pfBatch != nullptr) {
         pfBatch(afX, afY, afZ, afValue, iCount);
-        return;
-    }
-    for (int i = 0; i < iCount; i++) {
-        afValue[i] = fSample(afX[i], afY[i], afZ[i]);
+    } else {
+        vSampleEachPoint(afX, afY, afZ, afValue, iCount);
     }
 }
