@@ -65,19 +65,20 @@ inline float fLineSources(const SourceCoordinates& s, double fX, double fY, doub
 // The loop over the points, which the compiler packs into vectors. A cell's
 // eight corners, the batch made most often, get a copy of it whose count is
 // known, laid out whole with nothing left over.
-template <typename ValueAt>
-[[gnu::always_inline]] inline void vEvaluate(ValueAt fValueAt, const float* __restrict afX,
+template <float fValueAt(const SourceCoordinates&, double, double, double)>
+[[gnu::always_inline]] inline void vEvaluate(const float* __restrict afX,
                                              const float* __restrict afY,
                                              const float* __restrict afZ, float* __restrict afValue,
                                              int iCount) {
+    const SourceCoordinates s = sReadSources();
     if (iCount == 8) {
         for (int i = 0; i < 8; i++) {
-            afValue[i] = fValueAt(afX[i], afY[i], afZ[i]);
+            afValue[i] = fValueAt(s, afX[i], afY[i], afZ[i]);
         }
         return;
     }
     for (int i = 0; i < iCount; i++) {
-        afValue[i] = fValueAt(afX[i], afY[i], afZ[i]);
+        afValue[i] = fValueAt(s, afX[i], afY[i], afZ[i]);
     }
 }
 
@@ -87,18 +88,14 @@ __attribute__((target_clones("avx2", "default"))) void vSampleBatch1(const float
                                                                      const float* afY,
                                                                      const float* afZ,
                                                                      float* afValue, int iCount) {
-    const SourceCoordinates s = sReadSources();
-    vEvaluate([&s](double fX, double fY, double fZ) { return fPointSources(s, fX, fY, fZ); }, afX,
-              afY, afZ, afValue, iCount);
+    vEvaluate<fPointSources>(afX, afY, afZ, afValue, iCount);
 }
 
 __attribute__((target_clones("avx2", "default"))) void vSampleBatch2(const float* afX,
                                                                      const float* afY,
                                                                      const float* afZ,
                                                                      float* afValue, int iCount) {
-    const SourceCoordinates s = sReadSources();
-    vEvaluate([&s](double fX, double fY, double fZ) { return fLineSources(s, fX, fY, fZ); }, afX,
-              afY, afZ, afValue, iCount);
+    vEvaluate<fLineSources>(afX, afY, afZ, afValue, iCount);
 }
 
 SampleBatch* pfBatchOfSlot() {
