@@ -82,20 +82,29 @@ template <float fValueAt(const SourceCoordinates&, double, double, double)>
     }
 }
 
-}  // namespace
-
-__attribute__((target_clones("avx2", "default"))) void vSampleBatch1(const float* afX,
-                                                                     const float* afY,
-                                                                     const float* afZ,
-                                                                     float* afValue, int iCount) {
+__attribute__((target_clones("avx2", "default"))) void vPointSourcesBatch(
+    const float* afX, const float* afY, const float* afZ, float* afValue, int iCount) {
     vEvaluate<fPointSources>(afX, afY, afZ, afValue, iCount);
 }
 
-__attribute__((target_clones("avx2", "default"))) void vSampleBatch2(const float* afX,
-                                                                     const float* afY,
-                                                                     const float* afZ,
-                                                                     float* afValue, int iCount) {
+__attribute__((target_clones("avx2", "default"))) void vLineSourcesBatch(
+    const float* afX, const float* afY, const float* afZ, float* afValue, int iCount) {
     vEvaluate<fLineSources>(afX, afY, afZ, afValue, iCount);
+}
+
+}  // namespace
+
+// Plain functions in front of the multi-versioned ones, which are called only
+// from this file: clang 14, which builds the fuzzing target, gives a
+// multi-versioned function no symbol under its own name for other files.
+void vSampleBatch1(const float* afX, const float* afY, const float* afZ, float* afValue,
+                   int iCount) {
+    vPointSourcesBatch(afX, afY, afZ, afValue, iCount);
+}
+
+void vSampleBatch2(const float* afX, const float* afY, const float* afZ, float* afValue,
+                   int iCount) {
+    vLineSourcesBatch(afX, afY, afZ, afValue, iCount);
 }
 
 SampleBatch* pfBatchOfSlot() {

@@ -39,15 +39,13 @@ namespace {
     vEmitTriangles(a2iTriangleConnectionTable[iFlagIndex], 5, asEdgeVertex, asEdgeNorm);
 }
 
-}  // namespace
-
 // Samples the cell's eight corners and, if the surface crosses the cell,
 // hands it on to be polygonized. Built for AVX2 as well, like the batch
 // routines, so that the corners are written as wide as those read them: a
 // read wider than the writes before it has to wait for them to reach the
 // cache, and every cell would then wait for the one before.
-__attribute__((target_clones("avx2", "default"))) void vMarchCube1(float fX, float fY, float fZ,
-                                                                   float fScale) {
+__attribute__((target_clones("avx2", "default"))) void vMarchCell(float fX, float fY, float fZ,
+                                                                  float fScale) {
     // Every cell of every frame comes through here, and most cross nothing:
     // the corners' coordinates are worked out once, not per corner from the
     // table. The offsets of a2fVertexOffset are 0 and 1, and each coordinate
@@ -81,4 +79,12 @@ __attribute__((target_clones("avx2", "default"))) void vMarchCube1(float fX, flo
     }
 
     vPolygonizeCrossedCell(afCubeValue, iFlagIndex, iEdgeFlags, fX, fY, fZ, fScale);
+}
+
+}  // namespace
+
+// The cube polygonizer: a plain function in front of the multi-versioned
+// vMarchCell (see vSampleBatch1).
+void vMarchCube1(float fX, float fY, float fZ, float fScale) {
+    vMarchCell(fX, fY, fZ, fScale);
 }
