@@ -39,7 +39,7 @@ bench: build
 	@$(BUILD_DIR)/bench/orvane_bench $(BENCH_ARGS)
 
 fps: build
-	@scripts/fps $(BUILD_DIR)/orvane
+	@scripts/fps $(BUILD_DIR)/orvane $(BUILD_DIR)/bench/orvane_fps_floor
 
 memory: build
 	@scripts/memory $(BUILD_DIR)/orvane

@@ -36,34 +36,57 @@ void vSetFrameOne(int iField, std::int32_t iCells) {
 
 namespace {
 
-// Points are kept in runs of this many consecutive calls: a run keeps the
-// sweep's own succession of nearby points, which the field's branches and
-// caches see, where single scattered points would not.
+// Points are kept in runs of whole cells, a run starting every so many
+// blocks of this many calls: a run keeps the sweep's own succession of
+// nearby points and its batches, which the field's branches and caches see,
+// where single scattered points would not.
 const std::uint64_t iCensusBlock = 1024;
 
 SampleFunction* fWrapped = nullptr;
+Polygonizer* vWrappedPolygonizer = nullptr;
 std::uint64_t iCensusCalls = 0;
 std::uint64_t iCensusBlockStride = 1;
-std::vector<GLvector>* pasCensusPoints = nullptr;
+std::uint64_t iCellFirstCall = 0;
+bool bKeepingCell = false;
+SweepCensus* pCensus = nullptr;
+
+void vCensusCell(float fX, float fY, float fZ, float fScale) {
+    iCellFirstCall = iCensusCalls;
+    bKeepingCell = (iCensusCalls / iCensusBlock) % iCensusBlockStride == 0;
+    vWrappedPolygonizer(fX, fY, fZ, fScale);
+}
 
 float fCountingSample(float fX, float fY, float fZ) {
     iCensusCalls++;
     return fWrapped(fX, fY, fZ);
 }
 
+// A cell samples its eight corners together, then six points together for
+// each normal.
 float fKeepingSample(float fX, float fY, float fZ) {
-    if ((iCensusCalls++ / iCensusBlock) % iCensusBlockStride == 0) {
-        pasCensusPoints->push_back(GLvector{fX, fY, fZ});
+    const std::uint64_t iInCell = iCensusCalls++ - iCellFirstCall;
+    if (bKeepingCell) {
+        if (iInCell == 0 || (iInCell >= 8 && (iInCell - 8) % 6 == 0)) {
+            pCensus->aiBatchSize.push_back(0);
+        }
+        pCensus->aiBatchSize.back()++;
+        pCensus->asPoints.push_back(GLvector{fX, fY, fZ});
+        pCensus->afX.push_back(fX);
+        pCensus->afY.push_back(fY);
+        pCensus->afZ.push_back(fZ);
     }
     return fWrapped(fX, fY, fZ);
 }
 
 std::uint64_t iSweepWrapped(SampleFunction* fWrapper) {
     fWrapped = fSample;
+    vWrappedPolygonizer = vMarchCube;
     iCensusCalls = 0;
     fSample = fWrapper;
+    vMarchCube = vCensusCell;
     vMarchingCubes();
     fSample = fWrapped;
+    vMarchCube = vWrappedPolygonizer;
     return iCensusCalls;
 }
 
@@ -81,10 +104,9 @@ SweepCensus sTakeCensus(std::size_t iMaxPoints) {
     const std::uint64_t iBlocks = (sCensus.iSampleCalls + iCensusBlock - 1) / iCensusBlock;
     const std::uint64_t iMaxBlocks = std::max<std::uint64_t>(iMaxPoints / iCensusBlock, 1);
     iCensusBlockStride = std::max<std::uint64_t>((iBlocks + iMaxBlocks - 1) / iMaxBlocks, 1);
-    sCensus.asPoints.reserve(iMaxBlocks * iCensusBlock);
-    pasCensusPoints = &sCensus.asPoints;
+    pCensus = &sCensus;
     iSweepWrapped(fKeepingSample);
-    pasCensusPoints = nullptr;
+    pCensus = nullptr;
     return sCensus;
 }
 
@@ -100,6 +122,26 @@ void vSampleAlone(const std::vector<GLvector>& asPoints, std::uint64_t iCalls) {
             float fValue = fSample(sPoint.fX, sPoint.fY, sPoint.fZ);
             benchmark::DoNotOptimize(fValue);
             iMade++;
+        }
+    }
+}
+
+void vSampleBatched(const SweepCensus& sCensus, std::uint64_t iCalls) {
+    SampleBatch* const pfBatch = pfBatchOfSlot();
+    std::uint64_t iMade = 0;
+    while (iMade < iCalls && !sCensus.aiBatchSize.empty()) {
+        std::size_t iFirst = 0;
+        for (int iSize : sCensus.aiBatchSize) {
+            if (iMade == iCalls) {
+                break;
+            }
+            const int iThis = int(std::min<std::uint64_t>(std::uint64_t(iSize), iCalls - iMade));
+            float afValue[8];
+            pfBatch(&sCensus.afX[iFirst], &sCensus.afY[iFirst], &sCensus.afZ[iFirst], afValue,
+                    iThis);
+            benchmark::DoNotOptimize(afValue);
+            iFirst += std::size_t(iSize);
+            iMade += std::uint64_t(iThis);
         }
     }
 }

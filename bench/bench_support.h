@@ -28,19 +28,28 @@ struct SweepCensus {
     std::uint64_t iSampleCalls = 0;
     std::uint64_t iVertices = 0;
     // The sweep's sample points in order, or, where they are too many, runs
-    // of consecutive points spread evenly over the sweep: a sample of its
+    // of whole consecutive cells spread evenly over the sweep: a sample of its
     // points small enough to stay in cache.
     std::vector<GLvector> asPoints;
+    // The same points by coordinate, and how the sweep groups them into
+    // batches: a cell's eight corners, then six points per normal.
+    std::vector<float> afX, afY, afZ;
+    std::vector<int> aiBatchSize;
 };
 
 // Runs two untimed sweeps with the slot wrapped: one to count the sample
-// calls, one to keep at most iMaxPoints of their points (none for 0, and
-// then no second sweep).
+// calls, one to keep at most about iMaxPoints of their points (none for 0,
+// and then no second sweep).
 SweepCensus sTakeCensus(std::size_t iMaxPoints);
 
 // Makes exactly iCalls calls of the slot fSample, going round asPoints, with
 // nothing else but the loop: the least a sweep's sampling can cost.
 void vSampleAlone(const std::vector<GLvector>& asPoints, std::uint64_t iCalls);
+
+// Evaluates exactly iCalls points with the batch routine of the function in
+// the slot, going round the census's batches: the least a sweep's sampling
+// can cost where the slot's function has a batch routine (it must have one).
+void vSampleBatched(const SweepCensus& sCensus, std::uint64_t iCalls);
 
 // CPU time of the calling thread, in seconds: other processes on a shared
 // machine do not count in it.

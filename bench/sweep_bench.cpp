@@ -4,6 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include "bench_support.h"
+#include "field.h"
 #include "polygonize.h"
 
 namespace {
@@ -40,31 +41,42 @@ void Sweep(benchmark::State& rState) {
 }
 BENCHMARK(Sweep)->Apply(vSweepArguments)->Unit(benchmark::kMillisecond);
 
-// Each iteration times one sweep and then the same number of sample calls
-// made alone, both in this thread's CPU time, so load from other processes
-// falls on both alike. The time reported is the sweep's.
+// Each iteration times one sweep, then the same number of sample calls made
+// alone (the old floor), then the same points evaluated by the field's batch
+// routine in the sweep's own batches (the new floor; a field without a batch
+// routine has the old floor for both), all in this thread's CPU time, so load
+// from other processes falls on all alike. The time reported is the sweep's.
 void Floor(benchmark::State& rState) {
     SettingsGuard sGuard;
     vSetFrameOne(int(rState.range(0)), std::int32_t(rState.range(1)));
     const SweepCensus sCensus = sTakeCensus(iReplayPoints);
+    const bool bBatched = pfBatchOfSlot() != nullptr;
 
     double fSweepSeconds = 0.0;
     double fAloneSeconds = 0.0;
+    double fBatchedSeconds = 0.0;
     for (auto _ : rState) {
         const double fStart = fThreadSeconds();
         vMarchingCubes();
         const double fSwept = fThreadSeconds();
         vSampleAlone(sCensus.asPoints, sCensus.iSampleCalls);
+        const double fAlone = fThreadSeconds();
+        if (bBatched) {
+            vSampleBatched(sCensus, sCensus.iSampleCalls);
+        }
         const double fDone = fThreadSeconds();
         fSweepSeconds += fSwept - fStart;
-        fAloneSeconds += fDone - fSwept;
+        fAloneSeconds += fAlone - fSwept;
+        fBatchedSeconds += bBatched ? fDone - fAlone : fAlone - fSwept;
         rState.SetIterationTime(fSwept - fStart);
     }
 
     const double fIterations = double(rState.iterations());
     rState.counters["sweep_ms"] = 1e3 * fSweepSeconds / fIterations;
     rState.counters["alone_ms"] = 1e3 * fAloneSeconds / fIterations;
+    rState.counters["batched_ms"] = 1e3 * fBatchedSeconds / fIterations;
     rState.counters["ratio"] = fSweepSeconds / fAloneSeconds;
+    rState.counters["ratio_batched"] = fSweepSeconds / fBatchedSeconds;
 }
 BENCHMARK(Floor)->Apply(vSweepArguments)->UseManualTime()->Unit(benchmark::kMillisecond);
 

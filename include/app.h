@@ -8,7 +8,14 @@ extern bool bSpin;
 extern bool bMove;
 extern bool bLight;
 
+// The window (title, position, the given size, visual) and the OpenGL state
+// that stays fixed for the whole run.
+void vOpenWindow(int* piArgc, char** asArgv, int iWidth, int iHeight);
+void vSetFixedState();
+
 void vDrawScene();
+// The white wire frame of the unit cube, drawn unlit.
+void vDrawWireFrame();
 void vIdle();
 void vResize(int iWidth, int iHeight);
 void vKeyboard(unsigned char cKey, int iX, int iY);

@@ -36,13 +36,7 @@ void vDrawScene() {
     glRotatef(-fPitch, 1.0f, 0.0f, 0.0f);
     glRotatef(+fYaw, 0.0f, 0.0f, 1.0f);
 
-    // The wire frame is drawn unlit; popping the attribute restores whatever
-    // lighting the keyboard left on or off.
-    glPushAttrib(GL_LIGHTING_BIT);
-    glDisable(GL_LIGHTING);
-    glColor3f(1.0f, 1.0f, 1.0f);
-    glutWireCube(1.0);
-    glPopAttrib();
+    vDrawWireFrame();
 
     glPushMatrix();
     glTranslatef(-0.5f, -0.5f, -0.5f);
@@ -53,6 +47,16 @@ void vDrawScene() {
 
     glPopMatrix();
     glutSwapBuffers();
+}
+
+// Popping the attribute restores whatever lighting the keyboard left on or
+// off.
+void vDrawWireFrame() {
+    glPushAttrib(GL_LIGHTING_BIT);
+    glDisable(GL_LIGHTING);
+    glColor3f(1.0f, 1.0f, 1.0f);
+    glutWireCube(1.0);
+    glPopAttrib();
 }
 
 void vIdle() {

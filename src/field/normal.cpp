@@ -11,20 +11,24 @@ const double fNormalStep = 0.01;
 // side, so the normal points toward lower field values. The differences are
 // not divided by the step: normalising makes that scale irrelevant.
 void vGetNormal(GLvector& rfNormal, float fX, float fY, float fZ) {
-    // The six samples are taken one statement at a time: their order is part
-    // of what the program does, and operands of one expression have none.
-    float fLower = fSample(float(fX - fNormalStep), fY, fZ);
-    float fUpper = fSample(float(fX + fNormalStep), fY, fZ);
-    rfNormal.fX = fLower - fUpper;
+    // The six points in the order they are sampled, which is part of what the
+    // program does: lower and upper along x, then y, then z. Each displaced
+    // coordinate is rounded to float; the other two are passed as they are.
+    const float fXLower = float(fX - fNormalStep);
+    const float fXUpper = float(fX + fNormalStep);
+    const float fYLower = float(fY - fNormalStep);
+    const float fYUpper = float(fY + fNormalStep);
+    const float fZLower = float(fZ - fNormalStep);
+    const float fZUpper = float(fZ + fNormalStep);
+    const float afPointX[6] = {fXLower, fXUpper, fX, fX, fX, fX};
+    const float afPointY[6] = {fY, fY, fYLower, fYUpper, fY, fY};
+    const float afPointZ[6] = {fZ, fZ, fZ, fZ, fZLower, fZUpper};
+    float afValue[6];
+    vSamplePoints(afPointX, afPointY, afPointZ, afValue, 6);
 
-    fLower = fSample(fX, float(fY - fNormalStep), fZ);
-    fUpper = fSample(fX, float(fY + fNormalStep), fZ);
-    rfNormal.fY = fLower - fUpper;
-
-    fLower = fSample(fX, fY, float(fZ - fNormalStep));
-    fUpper = fSample(fX, fY, float(fZ + fNormalStep));
-    rfNormal.fZ = fLower - fUpper;
-
+    rfNormal.fX = afValue[0] - afValue[1];
+    rfNormal.fY = afValue[2] - afValue[3];
+    rfNormal.fZ = afValue[4] - afValue[5];
     vNormalizeVector(rfNormal, rfNormal);
 }
 

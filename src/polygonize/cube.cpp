@@ -39,11 +39,13 @@ namespace {
     vEmitTriangles(a2iTriangleConnectionTable[iFlagIndex], 5, asEdgeVertex, asEdgeNorm);
 }
 
-}  // namespace
-
 // Samples the cell's eight corners and, if the surface crosses the cell,
-// hands it on to be polygonized.
-void vMarchCube1(float fX, float fY, float fZ, float fScale) {
+// hands it on to be polygonized. Built for AVX2 as well, like the batch
+// routines, so that the corners are written as wide as those read them: a
+// read wider than the writes before it has to wait for them to reach the
+// cache, and every cell would then wait for the one before.
+__attribute__((target_clones("avx2", "default"))) void vMarchCell(float fX, float fY, float fZ,
+                                                                  float fScale) {
     // Every cell of every frame comes through here, and most cross nothing:
     // the corners' coordinates are worked out once, not per corner from the
     // table. The offsets of a2fVertexOffset are 0 and 1, and each coordinate
@@ -55,16 +57,13 @@ void vMarchCube1(float fX, float fY, float fZ, float fScale) {
     const float fZ0 = fZ + 0.0f * fScale;
     const float fZ1 = fZ + 1.0f * fScale;
 
-    // Corners in the order of a2fVertexOffset, the slot read for each.
+    // Corners in the order of a2fVertexOffset, sampled together where the
+    // field allows, else one at a time in this order.
+    const float afCornerX[8] = {fX0, fX1, fX1, fX0, fX0, fX1, fX1, fX0};
+    const float afCornerY[8] = {fY0, fY0, fY1, fY1, fY0, fY0, fY1, fY1};
+    const float afCornerZ[8] = {fZ0, fZ0, fZ0, fZ0, fZ1, fZ1, fZ1, fZ1};
     float afCubeValue[8];
-    afCubeValue[0] = fSample(fX0, fY0, fZ0);
-    afCubeValue[1] = fSample(fX1, fY0, fZ0);
-    afCubeValue[2] = fSample(fX1, fY1, fZ0);
-    afCubeValue[3] = fSample(fX0, fY1, fZ0);
-    afCubeValue[4] = fSample(fX0, fY0, fZ1);
-    afCubeValue[5] = fSample(fX1, fY0, fZ1);
-    afCubeValue[6] = fSample(fX1, fY1, fZ1);
-    afCubeValue[7] = fSample(fX0, fY1, fZ1);
+    vSamplePoints(afCornerX, afCornerY, afCornerZ, afCubeValue, 8);
 
     // A NaN sample compares false and so counts as above the iso value.
     int iFlagIndex = 0;
@@ -80,4 +79,12 @@ void vMarchCube1(float fX, float fY, float fZ, float fScale) {
     }
 
     vPolygonizeCrossedCell(afCubeValue, iFlagIndex, iEdgeFlags, fX, fY, fZ, fScale);
+}
+
+}  // namespace
+
+// The cube polygonizer: a plain function in front of the multi-versioned
+// vMarchCell (see vSampleBatch1).
+void vMarchCube1(float fX, float fY, float fZ, float fScale) {
+    vMarchCell(fX, fY, fZ, fScale);
 }

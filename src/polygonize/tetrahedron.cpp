@@ -49,17 +49,19 @@ void vMarchTetrahedron(GLvector* pasTetrahedronPosition, float* pafTetrahedronVa
 // All eight positions are formed before the first sample, at exactly the
 // points where the cube polygonizer samples the same cell.
 void vMarchCube2(float fX, float fY, float fZ, float fScale) {
+    float afCornerX[8];
+    float afCornerY[8];
+    float afCornerZ[8];
     GLvector asCubePosition[8];
     for (int iVertex = 0; iVertex < 8; iVertex++) {
-        asCubePosition[iVertex].fX = a2fVertexOffset[iVertex][0] * fScale + fX;
-        asCubePosition[iVertex].fY = a2fVertexOffset[iVertex][1] * fScale + fY;
-        asCubePosition[iVertex].fZ = a2fVertexOffset[iVertex][2] * fScale + fZ;
+        afCornerX[iVertex] = a2fVertexOffset[iVertex][0] * fScale + fX;
+        afCornerY[iVertex] = a2fVertexOffset[iVertex][1] * fScale + fY;
+        afCornerZ[iVertex] = a2fVertexOffset[iVertex][2] * fScale + fZ;
+        asCubePosition[iVertex] =
+            GLvector{afCornerX[iVertex], afCornerY[iVertex], afCornerZ[iVertex]};
     }
     float afCubeValue[8];
-    for (int iVertex = 0; iVertex < 8; iVertex++) {
-        afCubeValue[iVertex] = fSample(asCubePosition[iVertex].fX, asCubePosition[iVertex].fY,
-                                       asCubePosition[iVertex].fZ);
-    }
+    vSamplePoints(afCornerX, afCornerY, afCornerZ, afCubeValue, 8);
 
     GLvector asTetrahedronPosition[4];
     float afTetrahedronValue[4];
