@@ -6,11 +6,17 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <cstdint>
 #include <random>
 #include <utility>
 #include <vector>
 
-#include "shell_fixture.h"
+#include "app.h"
+#include "field.h"
+#include "float_ulp.h"
+#include "orvane_test.h"
+#include "polygonize.h"
+#include "recorded_calls.h"
 
 static_assert(GLUT_KEY_PAGE_UP == 104 && GLUT_KEY_PAGE_DOWN == 105 && GLUT_KEY_HOME == 106 &&
                   GLUT_KEY_END == 107,
@@ -19,15 +25,7 @@ static_assert(GLUT_KEY_SHIFT_L == 112 && GLUT_KEY_ALT_R == 117, "freeglut's modi
 
 namespace {
 
-using KeysTest = ShellTest;
-
-float fOneUp(float fValue) {
-    return float(double(fValue) * 1.1);
-}
-
-float fOneDown(float fValue) {
-    return float(double(fValue) / 1.1);
-}
+using KeysTest = OrvaneTest;
 
 // The state of a setting at the moment of an OpenGL call from a key.
 bool bLightAtCall = false;
@@ -58,13 +56,15 @@ float fZeroSample(float, float, float) {
 
 }  // namespace
 
+// The steps are the floats nearest 1/17 (0x3D70F0F1), 1/18 (0x3D638E39) and
+// 1/1000001 (0x358637B4).
 TEST_F(KeysTest, PlusAndEqualsRefineTheGridAndRecomputeTheStep) {
     vKeyboard('+', 0, 0);
     EXPECT_EQ(iDataSetSize, 17);
-    EXPECT_EQ(fStepSize, float(1.0L / 17));
+    EXPECT_EQ(iFloatBits(fStepSize), 0x3D70F0F1u);
     vKeyboard('=', 0, 0);
     EXPECT_EQ(iDataSetSize, 18);
-    EXPECT_EQ(fStepSize, float(1.0L / 18));
+    EXPECT_EQ(iFloatBits(fStepSize), 0x3D638E39u);
     EXPECT_TRUE(sRecorder.asCalls.empty());
 }
 
@@ -72,18 +72,24 @@ TEST_F(KeysTest, GridHasNoUpperLimit) {
     iDataSetSize = 1000000;
     vKeyboard('+', 0, 0);
     EXPECT_EQ(iDataSetSize, 1000001);
-    EXPECT_EQ(fStepSize, float(1.0L / 1000001));
+    EXPECT_EQ(iFloatBits(fStepSize), 0x358637B4u);
 }
 
 TEST_F(KeysTest, MinusCoarsensTheGridDownToOneCell) {
     vKeyboard('-', 0, 0);
     EXPECT_EQ(iDataSetSize, 15);
-    EXPECT_EQ(fStepSize, float(1.0L / 15));
-    for (int iSize = 14; iSize >= 1; iSize--) {
+    EXPECT_EQ(iFloatBits(fStepSize), 0x3D888889u);  // the float nearest 1/15
+    // 1/14 ... 1/2 in float, as 1 / size rounds them.
+    const float afStep[] = {1.0f / 14, 1.0f / 13, 1.0f / 12, 1.0f / 11, 1.0f / 10,
+                            1.0f / 9,  1.0f / 8,  1.0f / 7,  1.0f / 6,  1.0f / 5,
+                            1.0f / 4,  1.0f / 3,  1.0f / 2};
+    for (int iSize = 14; iSize >= 2; iSize--) {
         vKeyboard('-', 0, 0);
         ASSERT_EQ(iDataSetSize, iSize);
-        ASSERT_EQ(fStepSize, float(1.0L / iSize));
+        ASSERT_EQ(fStepSize, afStep[14 - iSize]);
     }
+    vKeyboard('-', 0, 0);
+    ASSERT_EQ(iDataSetSize, 1);
     EXPECT_EQ(fStepSize, 1.0f);
     vKeyboard('-', 0, 0);
     EXPECT_EQ(iDataSetSize, 1);
@@ -150,44 +156,52 @@ TEST_F(KeysTest, LSwitchesLightingInOpenGLBeforeFlippingTheSetting) {
     EXPECT_FALSE(bLightAtCall);
 }
 
+// The values below are the float nearest 1.1 times (or 1/1.1 times) the
+// float before, worked out press by press apart from the program.
 TEST_F(KeysTest, PageUpStopsAtTheFirstPressAtOrAboveUpperLimit) {
-    vSpecial(GLUT_KEY_PAGE_UP, 0, 0);
-    EXPECT_EQ(fTargetValue, float(52.8L));
-
-    float fExpected = float(52.8L);
-    int iPresses = 1;
-    while (fExpected < 1000.0f && iPresses < 100) {
-        vSpecial(GLUT_KEY_PAGE_UP, 0, 0);
-        fExpected = fOneUp(fExpected);
-        iPresses++;
-        ASSERT_EQ(fTargetValue, fExpected) << "press " << iPresses;
+    const std::pair<int, std::uint32_t> asAfterPress[] = {
+        {1, 0x42533333u},   // 52.8
+        {2, 0x426851EBu},   // 58.08
+        {10, 0x42F8FFCFu},  // 124.49963
+        {31, 0x44665507u},  // 921.32855
+        {32, 0x447D5D88u},  // 1013.4614, the first at or above 1000
+    };
+    int iPresses = 0;
+    for (const auto& sAfter : asAfterPress) {
+        while (iPresses < sAfter.first) {
+            ASSERT_LT(fTargetValue, 1000.0f) << "press " << iPresses + 1;
+            vSpecial(GLUT_KEY_PAGE_UP, 0, 0);
+            iPresses++;
+        }
+        EXPECT_EQ(iFloatBits(fTargetValue), sAfter.second) << "press " << iPresses;
     }
-    EXPECT_EQ(iPresses, 32);
-    EXPECT_LT(fTargetValue, 1100.0f);
     for (int i = 0; i < 5; i++) {
         vSpecial(GLUT_KEY_PAGE_UP, 0, 0);
-        EXPECT_EQ(fTargetValue, fExpected);
+        EXPECT_EQ(iFloatBits(fTargetValue), 0x447D5D88u);
     }
     EXPECT_TRUE(sRecorder.asCalls.empty());
 }
 
 TEST_F(KeysTest, PageDownStopsAtTheFirstPressAtOrBelowLowerLimit) {
-    vSpecial(GLUT_KEY_PAGE_DOWN, 0, 0);
-    EXPECT_EQ(fTargetValue, float(48.0L / 1.1L));
-
-    float fExpected = float(48.0L / 1.1L);
-    int iPresses = 1;
-    while (fExpected > 1.0f && iPresses < 100) {
-        vSpecial(GLUT_KEY_PAGE_DOWN, 0, 0);
-        fExpected = fOneDown(fExpected);
-        iPresses++;
-        ASSERT_EQ(fTargetValue, fExpected) << "press " << iPresses;
+    const std::pair<int, std::uint32_t> asAfterPress[] = {
+        {1, 0x422E8BA3u},   // 43.636364
+        {2, 0x421EAD7Du},   // 39.669422
+        {10, 0x41940C72u},  // 18.506077
+        {40, 0x3F87C04Du},  // 1.0605561
+        {41, 0x3F76D200u},  // 0.96414185, the first at or below 1
+    };
+    int iPresses = 0;
+    for (const auto& sAfter : asAfterPress) {
+        while (iPresses < sAfter.first) {
+            ASSERT_GT(fTargetValue, 1.0f) << "press " << iPresses + 1;
+            vSpecial(GLUT_KEY_PAGE_DOWN, 0, 0);
+            iPresses++;
+        }
+        EXPECT_EQ(iFloatBits(fTargetValue), sAfter.second) << "press " << iPresses;
     }
-    EXPECT_EQ(iPresses, 41);
-    EXPECT_GT(double(fTargetValue), 1.0 / 1.1);
     for (int i = 0; i < 5; i++) {
         vSpecial(GLUT_KEY_PAGE_DOWN, 0, 0);
-        EXPECT_EQ(fTargetValue, fExpected);
+        EXPECT_EQ(iFloatBits(fTargetValue), 0x3F76D200u);
     }
     EXPECT_TRUE(sRecorder.asCalls.empty());
 }
@@ -199,27 +213,27 @@ TEST_F(KeysTest, PageUpThenPageDownReturnsToTheStartValue) {
 }
 
 TEST_F(KeysTest, LimitsAreStrictAndAValueBeyondOneOnlyMovesBack) {
-    const auto fAfter = [](float fStart, int iKey) {
+    const auto iAfter = [](float fStart, int iKey) {
         fTargetValue = fStart;
         vSpecial(iKey, 0, 0);
-        return fTargetValue;
+        return iFloatBits(fTargetValue);
     };
     const float fBelowTop = std::nextafter(1000.0f, 0.0f);
     const float fAboveBottom = std::nextafter(1.0f, 2.0f);
 
-    EXPECT_EQ(fAfter(1000.0f, GLUT_KEY_PAGE_UP), 1000.0f);
-    EXPECT_EQ(fAfter(1000.0f, GLUT_KEY_PAGE_DOWN), fOneDown(1000.0f));
-    EXPECT_EQ(fAfter(1.0f, GLUT_KEY_PAGE_DOWN), 1.0f);
-    EXPECT_EQ(fAfter(1.0f, GLUT_KEY_PAGE_UP), fOneUp(1.0f));
+    EXPECT_EQ(iAfter(1000.0f, GLUT_KEY_PAGE_UP), iFloatBits(1000.0f));
+    EXPECT_EQ(iAfter(1000.0f, GLUT_KEY_PAGE_DOWN), 0x446345D1u);  // 909.09088
+    EXPECT_EQ(iAfter(1.0f, GLUT_KEY_PAGE_DOWN), iFloatBits(1.0f));
+    EXPECT_EQ(iAfter(1.0f, GLUT_KEY_PAGE_UP), 0x3F8CCCCDu);  // 1.1
 
     // Just inside a limit the step is still taken.
-    EXPECT_EQ(fAfter(fBelowTop, GLUT_KEY_PAGE_UP), fOneUp(fBelowTop));
-    EXPECT_EQ(fAfter(fAboveBottom, GLUT_KEY_PAGE_DOWN), fOneDown(fAboveBottom));
+    EXPECT_EQ(iAfter(fBelowTop, GLUT_KEY_PAGE_UP), 0x44897FFFu);       // 1099.9999
+    EXPECT_EQ(iAfter(fAboveBottom, GLUT_KEY_PAGE_DOWN), 0x3F68BA30u);  // 0.909091
 
-    EXPECT_EQ(fAfter(1050.0f, GLUT_KEY_PAGE_UP), 1050.0f);
-    EXPECT_EQ(fAfter(1050.0f, GLUT_KEY_PAGE_DOWN), fOneDown(1050.0f));
-    EXPECT_EQ(fAfter(0.95f, GLUT_KEY_PAGE_DOWN), 0.95f);
-    EXPECT_EQ(fAfter(0.95f, GLUT_KEY_PAGE_UP), fOneUp(0.95f));
+    EXPECT_EQ(iAfter(1050.0f, GLUT_KEY_PAGE_UP), iFloatBits(1050.0f));
+    EXPECT_EQ(iAfter(1050.0f, GLUT_KEY_PAGE_DOWN), 0x446EA2E9u);  // 954.54547
+    EXPECT_EQ(iAfter(0.95f, GLUT_KEY_PAGE_DOWN), iFloatBits(0.95f));
+    EXPECT_EQ(iAfter(0.95f, GLUT_KEY_PAGE_UP), 0x3F85C28Fu);  // 1.045
 }
 
 TEST_F(KeysTest, HomeAndEndToggleSpinAndMotion) {

@@ -1,13 +1,17 @@
 // One frame: its fixed steps, the sweep inside them, and how the angles and
 // the clock move from one frame to the next. The angles and the clock are
-// statics that no test can reset, so every check here works from the
-// difference between consecutive frames.
+// statics that no test can reset, so every check here works from the values
+// read before its own frames, and holds whatever earlier tests have drawn.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <vector>
 
-#include "shell_fixture.h"
+#include "app.h"
+#include "field.h"
+#include "orvane_test.h"
+#include "polygonize.h"
+#include "recorded_calls.h"
 
 namespace {
 
@@ -77,14 +81,17 @@ const std::vector<ExpectedCall> asExpectedClosing = {
     {"glutSwapBuffers", {}},
 };
 
-// A grid of two cells per axis keeps a recorded frame small; its middle
-// corner is near the sources, so the surface crosses it.
-class SceneTest : public ShellTest {
+// A grid of two cells per axis keeps a recorded frame small. Wherever the
+// clock has put the point sources, the field is at least 12 at the middle
+// corner and at most 6 at the cube's corners, so at the iso value 10 the
+// surface crosses every cell.
+class SceneTest : public OrvaneTest {
 protected:
-    void SetUp() override {
-        ShellTest::SetUp();
+    SceneTest() {
         iDataSetSize = 2;
         fStepSize = 0.5f;
+        fSample = fSample1;
+        fTargetValue = 10.0f;
     }
 };
 

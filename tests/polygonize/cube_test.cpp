@@ -18,6 +18,7 @@
 #include "gl_record.h"
 #include "polygonize.h"
 #include "polygonize_fixture.h"
+#include "row_triangles.h"
 
 namespace {
 
@@ -73,11 +74,7 @@ int iCrossedEdgeCount(int iCase) {
 }
 
 std::size_t iRowCorners(int iCase) {
-    std::size_t iCorners = 0;
-    while (iCorners < 15 && a2iTriangleConnectionTable[iCase][iCorners] >= 0) {
-        iCorners++;
-    }
-    return iCorners;
+    return 3 * std::size_t(iRowTriangles(a2iTriangleConnectionTable[iCase], 5));
 }
 
 // Corners in the case's bits low (40), the others high (56). The iso value 48
@@ -90,10 +87,6 @@ std::array<float, 8> afCaseCorners(int iCase) {
     return afValue;
 }
 
-GLvector sArgs(const RecordedCall& sCall) {
-    return {float(sCall.afArg.at(0)), float(sCall.afArg.at(1)), float(sCall.afArg.at(2))};
-}
-
 class CubeTest : public ScriptedFieldTest {
 protected:
     // Corner values of the cell at the origin with edge 1.
@@ -104,18 +97,15 @@ protected:
     // Triangle corner iCorner of the record: colour, normal and vertex calls
     // for sPoint, with the normal and colour the field gives there.
     void vExpectEmittedCorner(std::size_t iCorner, const Point& sPoint) {
-        const std::vector<RecordedCall>& asCalls = sRecorder.asCalls;
-        ASSERT_LT(3 * iCorner + 2, asCalls.size());
-        EXPECT_EQ(asCalls[3 * iCorner].sName, "glColor3f");
-        EXPECT_EQ(asCalls[3 * iCorner + 1].sName, "glNormal3f");
-        EXPECT_EQ(asCalls[3 * iCorner + 2].sName, "glVertex3f");
+        const std::vector<EmittedCorner> asCorners = asEmittedCorners();
+        ASSERT_LT(iCorner, asCorners.size());
         const GLvector sPosition{float(sPoint[0]), float(sPoint[1]), float(sPoint[2])};
         GLvector sNormal, sColor;
         vGetNormal(sNormal, sPosition.fX, sPosition.fY, sPosition.fZ);
         vGetColor(sColor, sPosition, sNormal);
-        vExpectSamePoint(sArgs(asCalls[3 * iCorner]), sColor);
-        vExpectSamePoint(sArgs(asCalls[3 * iCorner + 1]), sNormal);
-        vExpectSamePoint(sArgs(asCalls[3 * iCorner + 2]), sPosition);
+        vExpectSamePoint(asCorners[iCorner].sColor, sColor);
+        vExpectSamePoint(asCorners[iCorner].sNormal, sNormal);
+        vExpectSamePoint(asCorners[iCorner].sVertex, sPosition);
     }
 };
 
