@@ -68,11 +68,24 @@ TEST_F(KeysTest, PlusAndEqualsRefineTheGridAndRecomputeTheStep) {
     EXPECT_TRUE(sRecorder.asCalls.empty());
 }
 
-TEST_F(KeysTest, GridHasNoUpperLimit) {
+TEST_F(KeysTest, GridHasNoUpperLimitButTheLargestSizeItsTypeHolds) {
     iDataSetSize = 1000000;
     vKeyboard('+', 0, 0);
     EXPECT_EQ(iDataSetSize, 1000001);
     EXPECT_EQ(iFloatBits(fStepSize), 0x358637B4u);
+
+    // The last step up reaches 2^31 - 1, whose step is the float 2^-31; from
+    // there "+" and "=" leave both alone rather than overflow to a negative grid.
+    iDataSetSize = INT32_MAX - 1;
+    vKeyboard('+', 0, 0);
+    EXPECT_EQ(iDataSetSize, INT32_MAX);
+    EXPECT_EQ(iFloatBits(fStepSize), 0x30000000u);
+    fStepSize = 0.3f;
+    vKeyboard('+', 0, 0);
+    vKeyboard('=', 0, 0);
+    EXPECT_EQ(iDataSetSize, INT32_MAX);
+    EXPECT_EQ(fStepSize, 0.3f);
+    EXPECT_TRUE(sRecorder.asCalls.empty());
 }
 
 TEST_F(KeysTest, MinusCoarsensTheGridDownToOneCell) {
