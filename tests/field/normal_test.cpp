@@ -150,6 +150,18 @@ TEST(NormalizeVector, MultipliesByTheRoundedReciprocalOfTheLength) {
     EXPECT_EQ(sResult.fZ, 6.0f * fReciprocal);
 }
 
+TEST(NormalizeVector, SquaredLengthIsSummedInDoubleAndRoundedOnce) {
+    // Twelve-bit components: the sum of their squares is exact in double, so
+    // every rounding is fixed; summed in float it would round to the float
+    // below (0x4028BF43 for 0x4028BF44) and every component move by an ulp.
+    // Worked out apart from the program.
+    GLvector sResult;
+    vNormalizeVector(sResult, GLvector{3987.0f / 4096, 3686.0f / 4096, 3841.0f / 4096});
+    EXPECT_EQ(iFloatBits(sResult.fX), 0x3F197604u);  // 0.599457
+    EXPECT_EQ(iFloatBits(sResult.fY), 0x3F0DE01Bu);  // 0.5542008
+    EXPECT_EQ(iFloatBits(sResult.fZ), 0x3F13D767u);  // 0.5775055
+}
+
 TEST(NormalizeVector, ResultMayBeTheSourceRecord) {
     GLvector sVector{2.0f, -3.0f, 6.0f};
     vNormalizeVector(sVector, sVector);
