@@ -92,21 +92,6 @@ TEST(GetColor, NaNComponentAddsNothingAnywhere) {
     vExpectColor(sColorOf({fNaN, fNaN, fNaN}), 0.0f, 0.0f, 0.0f);
 }
 
-TEST(GetColor, PositionPlaysNoPart) {
-    const GLvector sNormal{0.6f, -0.48f, -0.64f};
-    const GLvector asPosition[] = {
-        {0.0f, 0.0f, 0.0f},
-        {0.3f, 0.7f, 0.1f},
-        {fNaN, std::numeric_limits<float>::infinity(), -1.0e30f},
-    };
-    const GLvector sFirst = sColorOf(sNormal);
-    for (const GLvector& sPosition : asPosition) {
-        GLvector sColor;
-        vGetColor(sColor, sPosition, sNormal);
-        vExpectColor(sColor, sFirst.fX, sFirst.fY, sFirst.fZ);
-    }
-}
-
 TEST(GetColor, ReadsTheWholeNormalBeforeWritingTheColour) {
     GLvector sShared{-1.0f, 0.0f, 0.0f};
     vGetColor(sShared, sOrigin, sShared);

@@ -75,10 +75,6 @@ std::string sPair(float fGot, float fWanted) {
 
 }  // namespace
 
-TEST_F(SampleTest, SlotHoldsThePointSourcesAtLoad) {
-    EXPECT_EQ(fSample, &fSample1);
-}
-
 // Both source fields at chosen times and points, bit for bit. The values were
 // worked out apart from the program: each difference and sum in double, from
 // the float source coordinates, rounded to float once at the end. The last
@@ -212,13 +208,4 @@ TEST_F(SampleTest, RippleMovesWithTheFieldTime) {
     vSetTime(0.25f);
     EXPECT_EQ(fSample3(0.75f, 0.5f, 0.25f), fAtHalf);
     EXPECT_EQ(fSample3(0.5f, 0.25f, 0.25f), fAtHalf);
-}
-
-TEST_F(SampleTest, RippleIgnoresTheSourcePoints) {
-    vSetTime(1.0f);
-    const float fBefore = fSample3(0.3f, 0.8f, 0.4f);
-    for (GLvector& sPoint : sSourcePoint) {
-        sPoint = GLvector{0.3f, 0.8f, 0.4f};
-    }
-    EXPECT_EQ(fSample3(0.3f, 0.8f, 0.4f), fBefore);
 }
