@@ -78,7 +78,7 @@ TEST_F(TetrahedronPolygonizer, SingleLowVertexGivesTheTriangleAroundIt) {
 
 TEST_F(TetrahedronPolygonizer, CornerEmissionIsColourNormalVertexFromTheCrossing) {
     GLvector asPosition[4] = {
-        {0.2f, 0.1f, 0.3f}, {0.6f, 0.1f, 0.3f}, {0.6f, 0.5f, 0.3f}, {0.6f, 0.5f, 0.7f}};
+        {0.2f, 0.1f, 0.3f}, {0.65f, 0.1f, 0.3f}, {0.65f, 0.5f, 0.3f}, {0.65f, 0.5f, 0.7f}};
     float afValue[4] = {10.0f, 70.0f, 90.0f, 60.0f};
     vMarchTetrahedron(asPosition, afValue);
 
@@ -87,12 +87,12 @@ TEST_F(TetrahedronPolygonizer, CornerEmissionIsColourNormalVertexFromTheCrossing
     const std::vector<SampleCall> asNormalSamples = asSampleLog;
     // Case 1: crossings on edges 0, 2 and 3, emitted as 0, 3, 2. Worked out
     // apart from the program: the fraction rounded once to float, its float
-    // complement, each product and the sum rounded to float. On edge 3 the
-    // form first + (second - first) * t would give other floats.
+    // complement, each product and the sum rounded to float. On edge 0 (x)
+    // and edge 3 (z) the form first + (second - first) * t gives other floats.
     const std::uint32_t aaiCrossingBits[3][3] = {
-        {0x3EE81B50u, 0x3DCCCCCDu, 0x3E99999Au},  // edge 0: 0.45333338 0.1 0.3
-        {0x3F010625u, 0x3ECED916u, 0x3F1A9FBFu},  // edge 3: 0.504 0.40399998 0.60400003
-        {0x3EC7AE15u, 0x3E947AE2u, 0x3E99999Au},  // edge 2: 0.39000002 0.29000002 0.3
+        {0x3EF851EAu, 0x3DCCCCCDu, 0x3E99999Au},  // edge 0: 0.48499995 0.1 0.3
+        {0x3F0AC083u, 0x3ECED916u, 0x3F1A9FBFu},  // edge 3: 0.542 0.40399998 0.60400003
+        {0x3ED3D70Au, 0x3E947AE2u, 0x3E99999Au},  // edge 2: 0.41374999 0.29000002 0.3
     };
     GLvector asCrossing[3];
     for (int j = 0; j < 3; j++) {
