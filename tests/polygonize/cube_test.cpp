@@ -19,7 +19,7 @@
 #include "gl_record.h"
 #include "polygonize.h"
 #include "polygonize_fixture.h"
-#include "row_triangles.h"
+#include "triangle_count.h"
 
 namespace {
 

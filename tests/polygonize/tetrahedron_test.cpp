@@ -13,6 +13,7 @@
 #include "gl_record.h"
 #include "polygonize.h"
 #include "polygonize_fixture.h"
+#include "triangle_count.h"
 
 namespace {
 
@@ -304,7 +305,7 @@ TEST_F(TetrahedronPolygonizer, RandomCellsEmitTheTrianglesOfTheirTetrahedra) {
             for (int iCorner : aiTetrahedron) {
                 iLowCount += abLow[iCorner];
             }
-            iTriangles += iLowCount == 2 ? 2 : iLowCount % 2;
+            iTriangles += std::size_t(iTetrahedronTriangles(iLowCount));
             iCrossings += std::size_t(iLowCount * (4 - iLowCount));
         }
 
@@ -332,7 +333,7 @@ TEST_F(TetrahedronPolygonizer, TetrahedronEmitsAtMostTwoTriangles) {
         vResetRecorder();
         vMarchTetrahedron(asPosition, afValue);
         const int iLowCount = int(std::bitset<4>(iCase).count());
-        const std::size_t iTriangles = iLowCount == 2 ? 2 : iLowCount % 2;
+        const std::size_t iTriangles = std::size_t(iTetrahedronTriangles(iLowCount));
         EXPECT_EQ(asEmittedCorners().size(), 3 * iTriangles) << "case " << iCase;
     }
 }

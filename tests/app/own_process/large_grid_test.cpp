@@ -12,7 +12,7 @@
 #include "gl_record.h"
 #include "orvane_test.h"
 #include "polygonize.h"
-#include "row_triangles.h"
+#include "triangle_count.h"
 
 namespace {
 
