@@ -35,13 +35,11 @@ std::vector<ExpectedCall> asReshape(int iWidth, int iHeight, double fLong) {
 
 }  // namespace
 
-TEST_F(ProjectionTest, WideWindowGetsTheFloatAspectOnTheHorizontalAxis) {
+TEST_F(ProjectionTest, WideOrTallWindowGetsTheFloatAspectOnItsLongerAxis) {
     // The float nearest 4/3 is 1.3333333730697632.
     vResize(640, 480);
     EXPECT_TRUE(bCallsAre(sRecorder.asCalls, asReshape(640, 480, 0.9428090535444724)));
-}
-
-TEST_F(ProjectionTest, TallWindowSwapsTheAxesOfTheWideOne) {
+    vResetRecorder();
     vResize(480, 640);
     EXPECT_TRUE(bCallsAre(sRecorder.asCalls, asReshape(480, 640, 0.9428090535444724)));
 }
