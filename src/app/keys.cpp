@@ -2,6 +2,8 @@
 // value, spin and source motion on special keys.
 #include <GL/glut.h>
 
+#include <limits>
+
 #include "app.h"
 #include "field.h"
 #include "polygonize.h"
@@ -27,13 +29,16 @@ SampleFunction* fNextSample(SampleFunction* fCurrent) {
 }
 }  // namespace
 
-// Letters act in lower case only. The grid has no upper limit: each "+" makes
-// every later frame slower.
+// Letters act in lower case only. The grid has no upper limit but the largest
+// size its type holds, where "+" does nothing rather than overflow: each "+"
+// makes every later frame slower.
 void vKeyboard(unsigned char cKey, int /*iX*/, int /*iY*/) {
     switch (cKey) {
         case '+':
         case '=':
-            vSetDataSetSize(iDataSetSize + 1);
+            if (iDataSetSize < std::numeric_limits<std::int32_t>::max()) {
+                vSetDataSetSize(iDataSetSize + 1);
+            }
             break;
         case '-':
             if (iDataSetSize > 1) {

@@ -1,110 +1,79 @@
 // The reshape: viewport and orthographic projection for every window shape.
+// The expected numbers were worked out apart from the program (the float
+// nearest each aspect, times the float half-size, exactly in double).
 #include <gtest/gtest.h>
 
 #include <climits>
 #include <utility>
 #include <vector>
 
-#include "shell_fixture.h"
+#include "app.h"
+#include "orvane_test.h"
+#include "recorded_calls.h"
 
 namespace {
 
-using ProjectionTest = ShellTest;
+using ProjectionTest = OrvaneTest;
 
-// The half-size of the view widened to double, and the ends of the depth
-// range.
+// The float half-size 0.70710677 widened to double, and the ends of the depth
+// range, ten times it.
 const double fHalf = 0.7071067690849304;
 const double fDepth = 7.071067690849304;
 
-std::vector<double> afOrthoOf(int iWidth, int iHeight) {
-    vResetRecorder();
-    vResize(iWidth, iHeight);
-    const std::vector<RecordedCall> asOrtho = asCallsNamed("glOrtho");
-    EXPECT_EQ(asOrtho.size(), 1u) << iWidth << "x" << iHeight;
-    return asOrtho.empty() ? std::vector<double>() : asOrtho[0].afArg;
+// The five calls of a reshape to a window of real size, given the half-extent
+// of the longer axis.
+std::vector<ExpectedCall> asReshape(int iWidth, int iHeight, double fLong) {
+    const std::vector<double> afOrtho =
+        iWidth > iHeight ? std::vector<double>{-fLong, fLong, -fHalf, fHalf, -fDepth, fDepth}
+                         : std::vector<double>{-fHalf, fHalf, -fLong, fLong, -fDepth, fDepth};
+    return {{"glViewport", {0, 0, double(iWidth), double(iHeight)}},
+            {"glMatrixMode", {GL_PROJECTION}},
+            {"glLoadIdentity", {}},
+            {"glOrtho", afOrtho},
+            {"glMatrixMode", {GL_MODELVIEW}}};
 }
 
 }  // namespace
 
-TEST_F(ProjectionTest, WideWindowGetsTheFloatAspectOnTheHorizontalAxis) {
-    // The float nearest 4/3, times the half-size, formed exactly in double.
-    const long double fAspect = float(4.0L / 3.0L);
-    EXPECT_EQ(fAspect, 1.33333337306976318359375L);
-    const double fHalfWidth = double((long double)fHalf * fAspect);
-
+TEST_F(ProjectionTest, WideOrTallWindowGetsTheFloatAspectOnItsLongerAxis) {
+    // The float nearest 4/3 is 1.3333333730697632.
     vResize(640, 480);
-    const std::vector<ExpectedCall> asExpected = {
-        {"glViewport", {0, 0, 640, 480}},
-        {"glMatrixMode", {GL_PROJECTION}},
-        {"glLoadIdentity", {}},
-        {"glOrtho", {-fHalfWidth, fHalfWidth, -fHalf, fHalf, -fDepth, fDepth}},
-        {"glMatrixMode", {GL_MODELVIEW}},
-    };
-    EXPECT_TRUE(bCallsAre(sRecorder.asCalls, asExpected));
-}
-
-TEST_F(ProjectionTest, TallWindowSwapsTheAxesOfTheWideOne) {
-    const std::vector<double> afWide = afOrthoOf(640, 480);
-    const std::vector<double> afTall = afOrthoOf(480, 640);
-    ASSERT_EQ(afWide.size(), 6u);
-    ASSERT_EQ(afTall.size(), 6u);
-    const std::vector<ExpectedCall> asSwapped = {
-        {"glOrtho", {afWide[2], afWide[3], afWide[0], afWide[1], afWide[4], afWide[5]}}};
-    EXPECT_TRUE(bCallsAre(asCallsNamed("glOrtho"), asSwapped));
-    EXPECT_EQ(asCallsNamed("glViewport")[0].afArg, (std::vector<double>{0, 0, 480, 640}));
+    EXPECT_TRUE(bCallsAre(sRecorder.asCalls, asReshape(640, 480, 0.9428090535444724)));
+    vResetRecorder();
+    vResize(480, 640);
+    EXPECT_TRUE(bCallsAre(sRecorder.asCalls, asReshape(480, 640, 0.9428090535444724)));
 }
 
 TEST_F(ProjectionTest, SquareWindowGetsTheHalfSizeOnBothAxes) {
     for (const int iSide : {1, 2, 480, 1000, 4096}) {
-        const std::vector<ExpectedCall> asExpected = {
-            {"glOrtho", {-fHalf, fHalf, -fHalf, fHalf, -fDepth, fDepth}}};
-        afOrthoOf(iSide, iSide);
-        EXPECT_TRUE(bCallsAre(asCallsNamed("glOrtho"), asExpected)) << iSide;
-    }
-}
-
-TEST_F(ProjectionTest, ExtremeShapesScaleOnlyTheLongerAxis) {
-    // Integral aspects are exact, so the products are plain multiples.
-    const std::vector<ExpectedCall> asTall = {
-        {"glOrtho", {-fHalf, fHalf, -fHalf * 1000, fHalf * 1000, -fDepth, fDepth}}};
-    afOrthoOf(1, 1000);
-    EXPECT_TRUE(bCallsAre(asCallsNamed("glOrtho"), asTall));
-
-    const std::vector<ExpectedCall> asWide = {
-        {"glOrtho", {-fHalf * 1000, fHalf * 1000, -fHalf, fHalf, -fDepth, fDepth}}};
-    afOrthoOf(1000, 1);
-    EXPECT_TRUE(bCallsAre(asCallsNamed("glOrtho"), asWide));
-
-    const std::vector<ExpectedCall> asNearlySquare = {
-        {"glOrtho",
-         {-fHalf * double(float(641.0 / 640.0)), fHalf * double(float(641.0 / 640.0)), -fHalf,
-          fHalf, -fDepth, fDepth}}};
-    afOrthoOf(641, 640);
-    EXPECT_TRUE(bCallsAre(asCallsNamed("glOrtho"), asNearlySquare));
-}
-
-TEST_F(ProjectionTest, EveryRealSizeSetsViewportThenProjectionThenModelView) {
-    const std::vector<std::pair<int, int>> asSize = {
-        {640, 480},  {480, 640}, {1, 1},    {1, 1000},     {1000, 1},     {1366, 768},
-        {768, 1366}, {3, 7},     {7, 3},    {1920, 1080},  {65535, 1},    {1, 65535},
-        {333, 332},  {332, 333}, {8191, 3}, {12345, 6789}, {16777216, 3}, {3, 16777216}};
-    for (const std::pair<int, int>& sSize : asSize) {
         vResetRecorder();
-        vResize(sSize.first, sSize.second);
-        EXPECT_TRUE(bCallsAre(sRecorder.asCalls, asExpectedResize(sSize.first, sSize.second)))
-            << sSize.first << "x" << sSize.second;
+        vResize(iSide, iSide);
+        EXPECT_TRUE(bCallsAre(sRecorder.asCalls, asReshape(iSide, iSide, fHalf))) << iSide;
     }
 }
 
-TEST_F(ProjectionTest, DepthRangeIsTheSameForEveryShape) {
-    EXPECT_EQ(fHalf, double(0.70710677f));
-    EXPECT_EQ(fDepth, double(0.70710677f) * double(10.0f));
-    for (const std::pair<int, int>& sSize :
-         std::vector<std::pair<int, int>>{{640, 480}, {480, 640}, {500, 500}, {1, 1000}}) {
-        const std::vector<double> afOrtho = afOrthoOf(sSize.first, sSize.second);
-        ASSERT_EQ(afOrtho.size(), 6u);
-        EXPECT_EQ(afOrtho[4], -fDepth);
-        EXPECT_EQ(afOrtho[5], fDepth);
+TEST_F(ProjectionTest, EveryRealShapeScalesOnlyTheLongerAxisByTheFloatAspect) {
+    struct Shape {
+        int iWidth, iHeight;
+        double fLong;
+    };
+    // Integral aspects are exact; the others are the float nearest the
+    // quotient: 641/640 -> 1.001562476158142, 1366/768 -> 1.7786458730697632,
+    // 7/3 -> 2.3333332538604736, 12345/6789 -> 1.8183826208114624,
+    // 2^24/3 -> 5592405.5.
+    const Shape asShape[] = {
+        {1, 1000, fHalf * 1000},           {1000, 1, fHalf * 1000},
+        {641, 640, 0.7082116065528865},    {1366, 768, 1.2576925366526055},
+        {768, 1366, 1.2576925366526055},   {3, 7, 1.6499157383357073},
+        {12345, 6789, 1.2857906599621813}, {16777216, 3, 3954427.784517795},
+        {3, 16777216, 3954427.784517795},
+    };
+    for (const Shape& sShape : asShape) {
+        vResetRecorder();
+        vResize(sShape.iWidth, sShape.iHeight);
+        EXPECT_TRUE(
+            bCallsAre(sRecorder.asCalls, asReshape(sShape.iWidth, sShape.iHeight, sShape.fLong)))
+            << sShape.iWidth << "x" << sShape.iHeight;
     }
 }
 
@@ -120,5 +89,5 @@ TEST_F(ProjectionTest, EmptyOrNegativeSizeMakesNoCallAndTheNextRealSizeSetsAll) 
     }
     vResetRecorder();
     vResize(800, 600);
-    EXPECT_TRUE(bCallsAre(sRecorder.asCalls, asExpectedResize(800, 600)));
+    EXPECT_TRUE(bCallsAre(sRecorder.asCalls, asReshape(800, 600, 0.9428090535444724)));
 }

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "field.h"
-#include "field_state_fixture.h"
 #include "float_ulp.h"
+#include "orvane_test.h"
 
 namespace {
 
@@ -25,50 +25,36 @@ float fRecordingSample(float fX, float fY, float fZ) {
     return iCall < afScriptedValue.size() ? afScriptedValue[iCall] : 0.0f;
 }
 
-// The tests swap the sample slot and move the field; put both back.
-class NormalTest : public FieldStateTest {
+// The tests swap the sample slot and move the field; the fixture puts both
+// back.
+class NormalTest : public OrvaneTest {
 protected:
-    void SetUp() override {
-        FieldStateTest::SetUp();
-        pSavedSample = fSample;
+    NormalTest() {
         aafSampledPoint.clear();
         afScriptedValue.clear();
     }
-    void TearDown() override {
-        fSample = pSavedSample;
-        FieldStateTest::TearDown();
-    }
-
-private:
-    SampleFunction* pSavedSample = nullptr;
 };
-
-float fBelow(float f) {
-    return float(double(f) - 0.01);
-}
-
-float fAbove(float f) {
-    return float(double(f) + 0.01);
-}
 
 }  // namespace
 
 TEST_F(NormalTest, SamplesSixDisplacedPointsThroughTheSlotInOrder) {
-    // Coordinates at which stepping by 0.01 in float arithmetic lands on a
-    // different float than stepping in double and rounding.
+    // Coordinates at which stepping by 0.01 in float arithmetic lands one
+    // float away from stepping in double and rounding; the displaced
+    // coordinates are the floats nearest x - 0.01 and x + 0.01, written out.
     const float fX = 0.0625f, fY = 0.044f, fZ = 0.052f;
-    ASSERT_NE(fBelow(fX), fX - 0.01f);
-    ASSERT_NE(fBelow(fY), fY - 0.01f);
-    ASSERT_NE(fAbove(fY), fY + 0.01f);
-    ASSERT_NE(fAbove(fZ), fZ + 0.01f);
+    const float fXBelow = 0.05249999836087227f, fXAbove = 0.07249999791383743f;
+    const float fYBelow = 0.03399999812245369f, fYAbove = 0.05400000140070915f;
+    const float fZBelow = 0.041999999433755875f, fZAbove = 0.06200000271201134f;
+    ASSERT_EQ(iFloatBits(fXBelow), 0x3D570A3Du);
+    ASSERT_NE(fXBelow, fX - 0.01f);
 
     fSample = fRecordingSample;
     GLvector sNormal;
     vGetNormal(sNormal, fX, fY, fZ);
 
     const std::vector<std::array<float, 3>> aafWanted = {
-        {fBelow(fX), fY, fZ}, {fAbove(fX), fY, fZ}, {fX, fBelow(fY), fZ},
-        {fX, fAbove(fY), fZ}, {fX, fY, fBelow(fZ)}, {fX, fY, fAbove(fZ)},
+        {fXBelow, fY, fZ}, {fXAbove, fY, fZ}, {fX, fYBelow, fZ},
+        {fX, fYAbove, fZ}, {fX, fY, fZBelow}, {fX, fY, fZAbove},
     };
     ASSERT_EQ(aafSampledPoint.size(), aafWanted.size());
     for (std::size_t i = 0; i < aafWanted.size(); i++) {
@@ -162,6 +148,18 @@ TEST(NormalizeVector, MultipliesByTheRoundedReciprocalOfTheLength) {
     EXPECT_EQ(sResult.fX, 2.0f * fReciprocal);
     EXPECT_EQ(sResult.fY, -3.0f * fReciprocal);
     EXPECT_EQ(sResult.fZ, 6.0f * fReciprocal);
+}
+
+TEST(NormalizeVector, SquaredLengthIsSummedInDoubleAndRoundedOnce) {
+    // Twelve-bit components: the sum of their squares is exact in double, so
+    // every rounding is fixed; summed in float it would round to the float
+    // below (0x4028BF43 for 0x4028BF44) and every component move by an ulp.
+    // Worked out apart from the program.
+    GLvector sResult;
+    vNormalizeVector(sResult, GLvector{3987.0f / 4096, 3686.0f / 4096, 3841.0f / 4096});
+    EXPECT_EQ(iFloatBits(sResult.fX), 0x3F197604u);  // 0.599457
+    EXPECT_EQ(iFloatBits(sResult.fY), 0x3F0DE01Bu);  // 0.5542008
+    EXPECT_EQ(iFloatBits(sResult.fZ), 0x3F13D767u);  // 0.5775055
 }
 
 TEST(NormalizeVector, ResultMayBeTheSourceRecord) {

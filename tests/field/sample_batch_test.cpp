@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "field.h"
-#include "field_state_fixture.h"
+#include "orvane_test.h"
 #include "float_ulp.h"
 
 namespace {
@@ -92,7 +92,7 @@ void vExpectSameAsSingleCalls(SampleBatch* pfBatch, SampleFunction* pfSingle, co
     EXPECT_EQ(iNaN, 4);
 }
 
-class SampleBatchTest : public FieldStateTest {};
+class SampleBatchTest : public OrvaneTest {};
 
 }  // namespace
 

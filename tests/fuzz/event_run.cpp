@@ -9,6 +9,7 @@
 #include "field.h"
 #include "gl_record.h"
 #include "polygonize.h"
+#include "settings_snapshot.h"
 
 namespace {
 
@@ -98,16 +99,10 @@ std::string sCheckFrame() {
 
 }  // namespace
 
+// Taken at the first call, before any input has run: the start values.
 void vResetSettings() {
-    iDataSetSize = 16;
-    fStepSize = float(1.0 / iDataSetSize);
-    fTargetValue = 48.0f;
-    fSample = fSample1;
-    vMarchCube = vMarchCube1;
-    ePolygonMode = GL_FILL;
-    bSpin = true;
-    bMove = true;
-    bLight = true;
+    static const SettingsSnapshot sStart = sTakeSnapshot();
+    vRestoreSnapshot(sStart);
 }
 
 std::string sRunEvents(const std::uint8_t* acData, std::size_t iSize) {

@@ -34,8 +34,9 @@
 const std::int32_t iMaxFrameGrid = 40;
 const std::int64_t iMaxCellsPerInput = 1 << 16;
 
-// Puts every setting back to its start value, so that each input starts from
-// the same settings. (The spin angles and the frame clock of the display
+// Puts every setting, the field time and the source points back to their
+// start values (as the first call finds them), so that each input starts
+// from the same settings. (The spin angles and the frame clock of the display
 // callback cannot be reset and go on from input to input.)
 void vResetSettings();
 

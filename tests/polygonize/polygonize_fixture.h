@@ -1,7 +1,5 @@
-// Shared by the polygonizer's tests: a fixture that gives each test an empty
-// recorder keeping every call and puts back the settings, the field and the
-// recorder afterwards; a scripted field that logs where it is sampled; and
-// readers for what the recorder kept.
+// Shared by the polygonizer's tests: the common fixture with an empty sample
+// log and script, and a scripted field that logs where it is sampled.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -15,8 +13,8 @@
 #include "cell_corners.h"
 #include "field.h"
 #include "gl_record.h"
+#include "orvane_test.h"
 #include "polygonize.h"
-#include "settings_snapshot.h"
 
 // One call of the scripted field, with the number of OpenGL calls made before
 // it: a polygonizer must take all its samples before its first output.
@@ -61,17 +59,28 @@ inline void vScriptCell(float fX, float fY, float fZ, float fScale, const float 
     }
 }
 
-typedef std::array<double, 3> Point;
+// One triangle corner as the polygonizers send it.
+struct EmittedCorner {
+    GLvector sColor, sNormal, sVertex;
+};
 
-// The glVertex3f arguments recorded so far, in order.
-inline std::vector<Point> asRecordedVertices() {
-    std::vector<Point> asVertices;
-    for (const RecordedCall& sCall : sRecorder.asCalls) {
-        if (sCall.sName == "glVertex3f") {
-            asVertices.push_back({sCall.afArg.at(0), sCall.afArg.at(1), sCall.afArg.at(2)});
-        }
+inline GLvector sArgs(const RecordedCall& sCall) {
+    return {float(sCall.afArg.at(0)), float(sCall.afArg.at(1)), float(sCall.afArg.at(2))};
+}
+
+// The recorded calls read as colour, normal, vertex triples; any other call
+// or order fails the test.
+inline std::vector<EmittedCorner> asEmittedCorners() {
+    std::vector<EmittedCorner> asCorners;
+    const std::vector<RecordedCall>& asCalls = sRecorder.asCalls;
+    EXPECT_EQ(asCalls.size() % 3, 0u);
+    for (std::size_t i = 0; i + 2 < asCalls.size(); i += 3) {
+        EXPECT_EQ(asCalls[i].sName, "glColor3f") << "call " << i;
+        EXPECT_EQ(asCalls[i + 1].sName, "glNormal3f") << "call " << i + 1;
+        EXPECT_EQ(asCalls[i + 2].sName, "glVertex3f") << "call " << i + 2;
+        asCorners.push_back({sArgs(asCalls[i]), sArgs(asCalls[i + 1]), sArgs(asCalls[i + 2])});
     }
-    return asVertices;
+    return asCorners;
 }
 
 inline void vExpectSamePoint(const GLvector& sActual, const GLvector& sExpected) {
@@ -80,19 +89,12 @@ inline void vExpectSamePoint(const GLvector& sActual, const GLvector& sExpected)
     EXPECT_EQ(sActual.fZ, sExpected.fZ);
 }
 
-// Each test starts with an empty recorder in Record mode and an empty script,
-// and leaves every setting, the field time, the source points and the
-// recorder's mode as it found them, whatever it changed. Done in the
-// constructor and destructor so that fixtures built on this one need not
-// remember to call it.
-class PolygonizeTest : public ::testing::Test {
+class PolygonizeTest : public OrvaneTest {
 protected:
-    PolygonizeTest() : eSavedMode(sRecorder.eMode) {
-        sRecorder.eMode = RecorderMode::Record;
+    PolygonizeTest() {
         vStartOver();
     }
     ~PolygonizeTest() override {
-        sRecorder.eMode = eSavedMode;
         vStartOver();
     }
 
@@ -103,10 +105,6 @@ protected:
         asSampleLog.clear();
         mapScriptedValue.clear();
     }
-
-private:
-    SettingsGuard sSettings;
-    RecorderMode eSavedMode;
 };
 
 // The scripted field in the slot, with the iso value 48 that the scripts'

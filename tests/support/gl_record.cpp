@@ -19,6 +19,22 @@ void vResetRecorder() {
     }
 }
 
+void vResetRecorderFully() {
+    sRecorder.eMode = RecorderMode::Record;
+    sRecorder.pOnCall = nullptr;
+    vResetRecorder();
+}
+
+std::vector<Point> asRecordedVertices() {
+    std::vector<Point> asVertices;
+    for (const RecordedCall& sCall : sRecorder.asCalls) {
+        if (sCall.sName == "glVertex3f") {
+            asVertices.push_back({sCall.afArg.at(0), sCall.afArg.at(1), sCall.afArg.at(2)});
+        }
+    }
+    return asVertices;
+}
+
 std::vector<RecordedCall> asCallsNamed(const std::string& sName) {
     std::vector<RecordedCall> asResult;
     for (const RecordedCall& sCall : sRecorder.asCalls) {

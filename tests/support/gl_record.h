@@ -3,6 +3,7 @@
 // arguments so a test can read exactly what the program sent.
 #pragma once
 
+#include <array>
 #include <cmath>
 #include <cstddef>
 #include <string>
@@ -46,8 +47,17 @@ extern RecorderState sRecorder;
 // Empties the record and zeroes the counters; the mode is kept.
 void vResetRecorder();
 
+// Empties the record, zeroes the counters, and goes back to Record mode with
+// no hook.
+void vResetRecorderFully();
+
 // The calls whose name is sName, in order.
 std::vector<RecordedCall> asCallsNamed(const std::string& sName);
 
 // The names of all recorded calls, in order.
 std::vector<std::string> asCallNames();
+
+typedef std::array<double, 3> Point;
+
+// The glVertex3f arguments recorded so far, in order.
+std::vector<Point> asRecordedVertices();

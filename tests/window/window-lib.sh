@@ -16,17 +16,7 @@ WINDOW=
 
 # The help text the viewer prints at start-up, byte for byte.
 write_expected_help() {
-  printf '%s' "Orvane
-
-Controls:
-+/-  increase/decrease sample density
-PageUp/PageDown  increase/decrease surface value
-s  toggle sample function
-w  toggle wireframe
-l  toggle lighting / color interpolation
-Home  toggle spin scene
-End  toggle source point animation
-" >"$1"
+  cp "$ORVANE_SOURCE_DIR/tests/support/help_text.txt" "$1"
 }
 
 fail() {

@@ -104,14 +104,6 @@ float fNextClock(float fClock) {
     return float(double(fClock) + 0.025);
 }
 
-std::vector<double> afVertexList() {
-    std::vector<double> afResult;
-    for (const RecordedCall& sCall : asCallsNamed("glVertex3f")) {
-        afResult.insert(afResult.end(), sCall.afArg.begin(), sCall.afArg.end());
-    }
-    return afResult;
-}
-
 class FrameClockDrive : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
@@ -172,7 +164,7 @@ TEST_F(FrameClockDrive, AnglesOfMillionsOfDegreesStillDraw) {
     vResetRecorder();
     vDrawFrame();
     const std::vector<RecordedCall> asRotations = asCallsNamed("glRotatef");
-    const std::vector<double> afFirstFrame = afVertexList();
+    const std::vector<Point> asFirstFrame = asRecordedVertices();
     const std::vector<std::string> asNames = asCallNames();
 
     float fYaw = 0.0f;
@@ -188,8 +180,8 @@ TEST_F(FrameClockDrive, AnglesOfMillionsOfDegreesStillDraw) {
     EXPECT_EQ(asNames.back(), "glutSwapBuffers");
     EXPECT_EQ(asCallsNamed("glBegin").size(), 1u);
     EXPECT_EQ(asCallsNamed("glEnd").size(), 1u);
-    EXPECT_GT(afFirstFrame.size(), 0u);
-    EXPECT_EQ(afFirstFrame.size() % 9, 0u);
+    EXPECT_GT(asFirstFrame.size(), 0u);
+    EXPECT_EQ(asFirstFrame.size() % 3, 0u);
     EXPECT_EQ(sRecorder.iNonFiniteVertexCount, 0u);
     EXPECT_TRUE(bBoxInsideUnitCube());
 
@@ -197,7 +189,7 @@ TEST_F(FrameClockDrive, AnglesOfMillionsOfDegreesStillDraw) {
     // surface.
     vResetRecorder();
     vDrawFrame();
-    EXPECT_EQ(afVertexList(), afFirstFrame);
+    EXPECT_EQ(asRecordedVertices(), asFirstFrame);
     sRecorder.eMode = RecorderMode::Count;
 }
 

@@ -1,5 +1,6 @@
-// The program's own code allocates nothing on the heap: many frames and key
-// events, counted by replaced allocation functions, make no allocation.
+// The program's own code allocates nothing on the heap: many frames, idle
+// calls and key events, counted by replaced allocation functions, make no
+// allocation.
 //
 // Its own process: the global operator new and malloc are replaced here, and
 // must not count for any other test. Under AddressSanitizer, which owns
@@ -118,8 +119,8 @@ void vStopCounting() {
     bCounting = false;
 }
 
-// Frames in both polygon modes, with lighting on and off, over every field,
-// with both polygonizers, and over grids from one cell to twenty per axis,
+// Frames, each after an idle call as GLUT makes them, in both polygon modes, with lighting on and
+// off, over every field, with both polygonizers, and over grids from one cell to twenty per axis,
 // with every key of both callbacks and reshapes of every kind in between.
 void vRunManyFramesAndKeys() {
     for (int iRound = 0; iRound < 6; iRound++) {
@@ -137,6 +138,7 @@ void vRunManyFramesAndKeys() {
         for (int iFrame = 0; iFrame < 20; iFrame++) {
             vKeyboard(iFrame < 10 ? '-' : '+', 0, 0);
             vSpecial(iFrame % 2 == 0 ? GLUT_KEY_PAGE_UP : GLUT_KEY_PAGE_DOWN, 0, 0);
+            vIdle();
             vDrawScene();
         }
     }
@@ -154,7 +156,7 @@ TEST(HeapAllocation, CounterSeesADeliberateAllocation) {
     EXPECT_EQ(iNewCount, 1u);
 }
 
-TEST(HeapAllocation, FramesAndKeysAllocateNothing) {
+TEST(HeapAllocation, FramesIdleCallsAndKeysAllocateNothing) {
     sRecorder.eMode = RecorderMode::Count;
     vResetRecorder();
 

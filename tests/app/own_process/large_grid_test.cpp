@@ -1,6 +1,7 @@
 // A grid of 200 cells per axis, eight million cells, still draws one frame
 // correctly: every triangle that the case tables give for the sampled corners
-// arrives whole, finite and inside the unit cube.
+// arrives whole, finite and inside the unit cube. A second or more of frames:
+// run by `make check`, not by `make test`.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -9,7 +10,9 @@
 #include "cell_corners.h"
 #include "field.h"
 #include "gl_record.h"
+#include "orvane_test.h"
 #include "polygonize.h"
+#include "triangle_count.h"
 
 namespace {
 
@@ -17,14 +20,6 @@ struct SurfaceCount {
     std::int64_t iCrossedCells = 0;
     std::int64_t iTriangles = 0;
 };
-
-int iTrianglesOfCase(int iCase) {
-    int iTriangles = 0;
-    while (iTriangles < 5 && a2iTriangleConnectionTable[iCase][3 * iTriangles] >= 0) {
-        iTriangles++;
-    }
-    return iTriangles;
-}
 
 // Samples every cell's corners where the sweep puts them (the cell origin,
 // the index times the step rounded to float, plus the step for a far corner)
@@ -49,7 +44,7 @@ SurfaceCount sCountSurface(std::int32_t iCells, float fStep) {
                 }
                 if (iCase != 0 && iCase != 255) {
                     sCount.iCrossedCells++;
-                    sCount.iTriangles += iTrianglesOfCase(iCase);
+                    sCount.iTriangles += iRowTriangles(a2iTriangleConnectionTable[iCase], 5);
                 }
             }
         }
@@ -57,24 +52,7 @@ SurfaceCount sCountSurface(std::int32_t iCells, float fStep) {
     return sCount;
 }
 
-class LargeGrid : public ::testing::Test {
-protected:
-    void SetUp() override {
-        iSavedSize = iDataSetSize;
-        fSavedStep = fStepSize;
-        eSavedMode = sRecorder.eMode;
-    }
-    void TearDown() override {
-        iDataSetSize = iSavedSize;
-        fStepSize = fSavedStep;
-        sRecorder.eMode = eSavedMode;
-        vResetRecorder();
-    }
-
-    std::int32_t iSavedSize = 0;
-    float fSavedStep = 0.0f;
-    RecorderMode eSavedMode = RecorderMode::Record;
-};
+using LargeGrid = OrvaneTest;
 
 TEST_F(LargeGrid, TwoHundredCellsPerAxisDrawEveryTriangleOfOneFrame) {
     iDataSetSize = 200;
