@@ -3,6 +3,7 @@
 #include "emit.h"
 #include "field.h"
 #include "polygonize.h"
+#include "sample_batch_steps.h"
 
 namespace {
 
@@ -12,9 +13,9 @@ namespace {
 // again here; nothing is shared between cells. Kept out of vMarchCube1 so
 // that the cells that cross nothing, most of every grid, pay for none of its
 // set-up.
-[[gnu::noinline]] void vPolygonizeCrossedCell(const float* afCubeValue, int iFlagIndex,
-                                              std::int32_t iEdgeFlags, float fX, float fY, float fZ,
-                                              float fScale) {
+[[gnu::noinline]] void vPolygonizeCrossedCell(const float* afCubeValue, int iFlagIndex, float fX,
+                                              float fY, float fZ, float fScale) {
+    const std::int32_t iEdgeFlags = aiCubeEdgeFlags[iFlagIndex];
     GLvector asEdgeVertex[12];
     GLvector asEdgeNorm[12];
     for (int iEdge = 0; iEdge < 12; iEdge++) {
@@ -37,6 +38,21 @@ namespace {
     }
 
     vEmitTriangles(a2iTriangleConnectionTable[iFlagIndex], 5, asEdgeVertex, asEdgeNorm);
+}
+
+// The eight corners through the slot, as vSamplePoints samples them, with
+// the batch loop of the point and line fields laid out here: inlined into
+// each version of vMarchCell, the corners stay in registers from their
+// coordinates to the case index.
+[[gnu::always_inline]] inline void vSampleCorners(const float* afX, const float* afY,
+                                                  const float* afZ, float* afValue) {
+    if (fSample == fSample1) {
+        vEvaluate<fPointSources>(afX, afY, afZ, afValue, 8);
+    } else if (fSample == fSample2) {
+        vEvaluate<fLineSources>(afX, afY, afZ, afValue, 8);
+    } else {
+        vSamplePoints(afX, afY, afZ, afValue, 8);
+    }
 }
 
 // Samples the cell's eight corners and, if the surface crosses the cell,
@@ -63,7 +79,7 @@ __attribute__((target_clones("avx2", "default"))) void vMarchCell(float fX, floa
     const float afCornerY[8] = {fY0, fY0, fY1, fY1, fY0, fY0, fY1, fY1};
     const float afCornerZ[8] = {fZ0, fZ0, fZ0, fZ0, fZ1, fZ1, fZ1, fZ1};
     float afCubeValue[8];
-    vSamplePoints(afCornerX, afCornerY, afCornerZ, afCubeValue, 8);
+    vSampleCorners(afCornerX, afCornerY, afCornerZ, afCubeValue);
 
     // A NaN sample compares false and so counts as above the iso value.
     int iFlagIndex = 0;
@@ -73,12 +89,14 @@ __attribute__((target_clones("avx2", "default"))) void vMarchCell(float fX, floa
         }
     }
 
-    const std::int32_t iEdgeFlags = aiCubeEdgeFlags[iFlagIndex];
-    if (iEdgeFlags == 0) {
+    // Cases 0 and 255, all corners on one side, are the two whose entry in
+    // aiCubeEdgeFlags is 0: tested here without the table, the cell's
+    // outcome is known a load sooner.
+    if (iFlagIndex == 0 || iFlagIndex == 255) {
         return;
     }
 
-    vPolygonizeCrossedCell(afCubeValue, iFlagIndex, iEdgeFlags, fX, fY, fZ, fScale);
+    vPolygonizeCrossedCell(afCubeValue, iFlagIndex, fX, fY, fZ, fScale);
 }
 
 }  // namespace
