@@ -3,6 +3,7 @@
 #include "emit.h"
 #include "field.h"
 #include "polygonize.h"
+#include "sample_batch_steps.h"
 
 namespace {
 
@@ -12,9 +13,9 @@ namespace {
 // again here; nothing is shared between cells. Kept out of vMarchCube1 so
 // that the cells that cross nothing, most of every grid, pay for none of its
 // set-up.
-[[gnu::noinline]] void vPolygonizeCrossedCell(const float* afCubeValue, int iFlagIndex,
-                                              std::int32_t iEdgeFlags, float fX, float fY, float fZ,
-                                              float fScale) {
+[[gnu::noinline]] void vPolygonizeCrossedCell(const float* afCubeValue, int iFlagIndex, float fX,
+                                              float fY, float fZ, float fScale) {
+    const std::int32_t iEdgeFlags = aiCubeEdgeFlags[iFlagIndex];
     GLvector asEdgeVertex[12];
     GLvector asEdgeNorm[12];
     for (int iEdge = 0; iEdge < 12; iEdge++) {
@@ -39,13 +40,28 @@ namespace {
     vEmitTriangles(a2iTriangleConnectionTable[iFlagIndex], 5, asEdgeVertex, asEdgeNorm);
 }
 
+// The ways a cell's eight corners are sampled through the slot: the batch
+// loop of the point or the line sources laid out in the cell, or
+// vSamplePoints, which calls any other function one corner at a time.
+[[gnu::always_inline]] inline void vPointSourceCorners(const float* afX, const float* afY,
+                                                       const float* afZ, float* afValue) {
+    vEvaluate<fPointSources>(afX, afY, afZ, afValue, 8);
+}
+
+[[gnu::always_inline]] inline void vLineSourceCorners(const float* afX, const float* afY,
+                                                      const float* afZ, float* afValue) {
+    vEvaluate<fLineSources>(afX, afY, afZ, afValue, 8);
+}
+
+[[gnu::always_inline]] inline void vSlotCorners(const float* afX, const float* afY,
+                                                const float* afZ, float* afValue) {
+    vSamplePoints(afX, afY, afZ, afValue, 8);
+}
+
 // Samples the cell's eight corners and, if the surface crosses the cell,
-// hands it on to be polygonized. Built for AVX2 as well, like the batch
-// routines, so that the corners are written as wide as those read them: a
-// read wider than the writes before it has to wait for them to reach the
-// cache, and every cell would then wait for the one before.
-__attribute__((target_clones("avx2", "default"))) void vMarchCell(float fX, float fY, float fZ,
-                                                                  float fScale) {
+// hands it on to be polygonized.
+template <void vSampleCorners(const float*, const float*, const float*, float*)>
+[[gnu::always_inline]] inline void vMarchCellSampledBy(float fX, float fY, float fZ, float fScale) {
     // Every cell of every frame comes through here, and most cross nothing:
     // the corners' coordinates are worked out once, not per corner from the
     // table. The offsets of a2fVertexOffset are 0 and 1, and each coordinate
@@ -57,13 +73,12 @@ __attribute__((target_clones("avx2", "default"))) void vMarchCell(float fX, floa
     const float fZ0 = fZ + 0.0f * fScale;
     const float fZ1 = fZ + 1.0f * fScale;
 
-    // Corners in the order of a2fVertexOffset, sampled together where the
-    // field allows, else one at a time in this order.
+    // Corners in the order of a2fVertexOffset.
     const float afCornerX[8] = {fX0, fX1, fX1, fX0, fX0, fX1, fX1, fX0};
     const float afCornerY[8] = {fY0, fY0, fY1, fY1, fY0, fY0, fY1, fY1};
     const float afCornerZ[8] = {fZ0, fZ0, fZ0, fZ0, fZ1, fZ1, fZ1, fZ1};
     float afCubeValue[8];
-    vSamplePoints(afCornerX, afCornerY, afCornerZ, afCubeValue, 8);
+    vSampleCorners(afCornerX, afCornerY, afCornerZ, afCubeValue);
 
     // A NaN sample compares false and so counts as above the iso value.
     int iFlagIndex = 0;
@@ -73,12 +88,31 @@ __attribute__((target_clones("avx2", "default"))) void vMarchCell(float fX, floa
         }
     }
 
-    const std::int32_t iEdgeFlags = aiCubeEdgeFlags[iFlagIndex];
-    if (iEdgeFlags == 0) {
+    // Cases 0 and 255, all corners on one side, are the two whose entry in
+    // aiCubeEdgeFlags is 0: tested here without the table, the cell's
+    // outcome is known a load sooner.
+    if (iFlagIndex == 0 || iFlagIndex == 255) {
         return;
     }
 
-    vPolygonizeCrossedCell(afCubeValue, iFlagIndex, iEdgeFlags, fX, fY, fZ, fScale);
+    vPolygonizeCrossedCell(afCubeValue, iFlagIndex, fX, fY, fZ, fScale);
+}
+
+// One cell, its corners sampled the way the slot's function allows. Built
+// for AVX2 as well as for any x86-64 processor: each version lays out the
+// batch loop for its own processor, and the cell's path from the corners'
+// coordinates to its case is laid out once per way of sampling, so the
+// values go to the comparison straight from the registers they were
+// computed in.
+__attribute__((target_clones("avx2", "default"))) void vMarchCell(float fX, float fY, float fZ,
+                                                                  float fScale) {
+    if (fSample == fSample1) {
+        vMarchCellSampledBy<vPointSourceCorners>(fX, fY, fZ, fScale);
+    } else if (fSample == fSample2) {
+        vMarchCellSampledBy<vLineSourceCorners>(fX, fY, fZ, fScale);
+    } else {
+        vMarchCellSampledBy<vSlotCorners>(fX, fY, fZ, fScale);
+    }
 }
 
 }  // namespace
