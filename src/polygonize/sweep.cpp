@@ -10,15 +10,13 @@ Polygonizer* vMarchCube = vMarchCube1;
 
 // Visits the cells with z varying fastest. The cell size passed on is
 // fStepSize itself, so every cell of a sweep has the same edge length even
-// where the rounded origins do not tile the cube exactly. A row's x and y are
-// worked out once, each the same float product a cell's own would be.
+// where the rounded origins do not tile the cube exactly.
 void vMarchingCubes() {
     for (std::int32_t iX = 0; iX < iDataSetSize; iX++) {
-        const float fX = float(iX) * fStepSize;
         for (std::int32_t iY = 0; iY < iDataSetSize; iY++) {
-            const float fY = float(iY) * fStepSize;
             for (std::int32_t iZ = 0; iZ < iDataSetSize; iZ++) {
-                vMarchCube(fX, fY, float(iZ) * fStepSize, fStepSize);
+                vMarchCube(float(iX) * fStepSize, float(iY) * fStepSize, float(iZ) * fStepSize,
+                           fStepSize);
             }
         }
     }
