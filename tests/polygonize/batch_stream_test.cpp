@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "polygonize_fixture.h"
+#include "recorded_calls.h"
 
 namespace {
 
@@ -21,24 +22,6 @@ std::vector<RecordedCall> asSweep() {
     vResetRecorder();
     vMarchingCubes();
     return sRecorder.asCalls;
-}
-
-// The name and every argument, bit for bit, so NaNs and signed zeros count.
-bool bSameStream(const std::vector<RecordedCall>& asA, const std::vector<RecordedCall>& asB) {
-    if (asA.size() != asB.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < asA.size(); i++) {
-        if (asA[i].sName != asB[i].sName || asA[i].afArg.size() != asB[i].afArg.size()) {
-            return false;
-        }
-        for (std::size_t j = 0; j < asA[i].afArg.size(); j++) {
-            if (!bSameBits(asA[i].afArg[j], asB[i].afArg[j])) {
-                return false;
-            }
-        }
-    }
-    return true;
 }
 
 using BatchedSweep = PolygonizeTest;
@@ -71,7 +54,7 @@ TEST_F(BatchedSweep, SendsTheSameStreamAsOnePointAtATime) {
                         fSample = fPassThrough;
                         ASSERT_EQ(pfBatchOfSlot(), nullptr);
                         const std::vector<RecordedCall> asOneByOne = asSweep();
-                        EXPECT_TRUE(bSameStream(asBatched, asOneByOne))
+                        EXPECT_TRUE(bSameCallsAs(asBatched, asOneByOne))
                             << "polygonizer " << (pfPolygonizer == vMarchCube1 ? 1 : 2) << ", grid "
                             << iGrid << ", time " << fT << ", iso " << fIso;
                     }
