@@ -29,7 +29,13 @@ while [ "$seen_front" = 0 ] || [ "$seen_back" = 0 ]; do
   [ "$(value corners_black)" = 4 ] || fail "the window's corners are not black"
   check 'v1 > 0.5 * 640 * 480' "the background is not black: $(value black) black pixels" \
     "$(value black)"
-  check 'v1 >= 1000' "too few white wire-frame pixels: $(value white)" "$(value white)"
+  # The wire frame's outline is at least one unit (339 pixels) across every
+  # way; at its sparest, two edges run the window's full height (960
+  # pixels), the others cut off by its top and bottom. A highlight is a spot.
+  read -r left top right bottom < <(awk '$1 == "white_box" { print $2, $3, $4, $5 }' "$WORK/stats")
+  check 'v1 >= 640 && v3 - v2 >= 320 && v5 - v4 >= 320' \
+    "no white wire frame: $(value white) pixels within $left $top $right $bottom" \
+    "$(value white)" "$left" "$right" "$top" "$bottom"
   # Lit, nothing but the two materials: no colour of the per-vertex kind.
   check 'v1 == 0' "lit surface shows per-vertex colours: $(value unlit) pixels" "$(value unlit)"
   check 'v1 <= 0.02 * v2' "$(value other) surface pixels of neither material" \
