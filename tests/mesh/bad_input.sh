@@ -67,6 +67,16 @@ wait "$pid" || status=$?
 [ "$status" -eq $((128 + 15)) ] || fail "the stopped run exited with $status"
 untouched || fail "after SIGTERM the directory holds: $(ls -A)"
 
+# A write that fails (here a file-size limit of 1 KiB, with SIGXFSZ ignored so
+# that the write returns the error): status 1, and again only keep.ply stays.
+status=0
+(trap '' XFSZ && ulimit -f 1 && exec "$tool" --grid 16 -o keep.ply >/dev/null 2>stderr) ||
+  status=$?
+[ "$status" -eq 1 ] || fail "a failed write exited with $status"
+grep -q "writing 'keep.ply' failed" stderr || fail "a failed write said: $(cat stderr)"
+rm -f stderr
+untouched || fail "after a failed write the directory holds: $(ls -A)"
+
 # And a run that completes replaces the file whole.
 "$tool" --grid 4 -o keep.ply >/dev/null || fail "a good run failed"
 [ "$(ls -A)" = keep.ply ] && [ "$(head -n 1 keep.ply)" = ply ] ||

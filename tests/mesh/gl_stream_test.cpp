@@ -18,7 +18,9 @@
 
 #include "field.h"
 #include "gl_record.h"
+#include "orvane_test.h"
 #include "polygonize.h"
+#include "recorded_calls.h"
 
 namespace {
 
@@ -28,13 +30,6 @@ struct Setting {
     int iGrid;
     int iFrame;
     float fIso;
-};
-
-// A corner as three glColor3f, glNormal3f and glVertex3f arguments each.
-struct Corner {
-    float afColor[3];
-    float afNormal[3];
-    float afPosition[3];
 };
 
 std::uint32_t iReadU32(const unsigned char* pBytes) {
@@ -52,7 +47,7 @@ float fReadFloat(const unsigned char* pBytes) {
 // The vertices of a binary PLY file whose vertex holds x y z nx ny nz as
 // floats and red green blue as bytes (the colour comes back as byte / 255),
 // and its faces' vertex numbers, three a face.
-std::vector<Corner> asReadPly(const std::string& sPath, std::vector<std::int32_t>& aiFace) {
+std::vector<EmittedCorner> asReadPly(const std::string& sPath, std::vector<std::int32_t>& aiFace) {
     std::ifstream sFile(sPath, std::ios::binary);
     std::string sLine;
     std::size_t iVertices = 0;
@@ -65,15 +60,15 @@ std::vector<Corner> asReadPly(const std::string& sPath, std::vector<std::int32_t
             (sElement == "vertex" ? sWords >> iVertices : sWords >> iFaces);
         }
     }
-    std::vector<Corner> asCorner(iVertices);
-    for (Corner& sCorner : asCorner) {
+    std::vector<EmittedCorner> asCorner(iVertices);
+    for (EmittedCorner& sCorner : asCorner) {
         unsigned char acRecord[27];
         sFile.read(reinterpret_cast<char*>(acRecord), sizeof acRecord);
-        for (int i = 0; i < 3; i++) {
-            sCorner.afPosition[i] = fReadFloat(acRecord + 4 * i);
-            sCorner.afNormal[i] = fReadFloat(acRecord + 12 + 4 * i);
-            sCorner.afColor[i] = float(acRecord[24 + i]) / 255.0f;
-        }
+        sCorner.sVertex = {fReadFloat(acRecord), fReadFloat(acRecord + 4),
+                           fReadFloat(acRecord + 8)};
+        sCorner.sNormal = {fReadFloat(acRecord + 12), fReadFloat(acRecord + 16),
+                           fReadFloat(acRecord + 20)};
+        sCorner.sColor = {acRecord[24] / 255.0f, acRecord[25] / 255.0f, acRecord[26] / 255.0f};
     }
     for (std::size_t iFace = 0; iFace < iFaces; iFace++) {
         unsigned char acRecord[13];
@@ -98,7 +93,7 @@ float fClockAfter(int iFrames) {
 }
 
 // The viewer's sweep for the setting, against the recording stand-in.
-std::vector<Corner> asRecordSweep(const Setting& s) {
+std::vector<EmittedCorner> asRecordSweep(const Setting& s) {
     SampleFunction* const apfField[3] = {fSample1, fSample2, fSample3};
     fSample = apfField[s.iField - 1];
     vMarchCube = std::string(s.sPolygonizer) == "tetra" ? vMarchCube2 : vMarchCube1;
@@ -106,25 +101,8 @@ std::vector<Corner> asRecordSweep(const Setting& s) {
     fStepSize = float(1.0 / s.iGrid);
     fTargetValue = s.fIso;
     vSetTime(fClockAfter(s.iFrame));
-    sRecorder.eMode = RecorderMode::Record;
-    vResetRecorder();
     vMarchingCubes();
-
-    std::vector<Corner> asCorner;
-    Corner sCurrent{};
-    for (const RecordedCall& sCall : sRecorder.asCalls) {
-        float* afTarget = sCall.sName == "glColor3f"    ? sCurrent.afColor
-                          : sCall.sName == "glNormal3f" ? sCurrent.afNormal
-                                                        : sCurrent.afPosition;
-        for (int i = 0; i < 3; i++) {
-            afTarget[i] = float(sCall.afArg.at(i));
-        }
-        if (sCall.sName == "glVertex3f") {
-            asCorner.push_back(sCurrent);
-        }
-    }
-    vResetRecorder();
-    return asCorner;
+    return asEmittedCorners();
 }
 
 std::string sRunTool(const Setting& s, const std::string& sOptions) {
@@ -138,40 +116,38 @@ std::string sRunTool(const Setting& s, const std::string& sOptions) {
     return sPath;
 }
 
-bool bSameBits(float fA, float fB) {
-    return std::memcmp(&fA, &fB, sizeof fA) == 0;
-}
-
 // Names each test by its setting.
 void PrintTo(const Setting& s, std::ostream* pStream) {
     *pStream << "field " << s.iField << " " << s.sPolygonizer << " grid " << s.iGrid << " frame "
              << s.iFrame << " iso " << s.fIso;
 }
 
-class StreamOfTheViewer : public ::testing::TestWithParam<Setting> {};
+class StreamOfTheViewer : public OrvaneTest, public ::testing::WithParamInterface<Setting> {};
 
 }  // namespace
 
 TEST_P(StreamOfTheViewer, UnweldedFileHoldsEveryCornerBitForBitInOrder) {
-    const std::vector<Corner> asExpected = asRecordSweep(GetParam());
+    const std::vector<EmittedCorner> asExpected = asRecordSweep(GetParam());
     ASSERT_GT(asExpected.size(), 0u);
     const std::string sPath = sRunTool(GetParam(), "");
     std::vector<std::int32_t> aiFace;
-    const std::vector<Corner> asActual = asReadPly(sPath, aiFace);
+    const std::vector<EmittedCorner> asActual = asReadPly(sPath, aiFace);
     std::remove(sPath.c_str());
 
     ASSERT_EQ(asActual.size(), asExpected.size());
     ASSERT_EQ(aiFace.size(), asExpected.size());
     for (std::size_t i = 0; i < asExpected.size(); i++) {
         ASSERT_EQ(aiFace[i], std::int32_t(i));
-        const Corner& e = asExpected[i];
-        const Corner& a = asActual[i];
+        const EmittedCorner& e = asExpected[i];
+        const EmittedCorner& a = asActual[i];
+        ASSERT_TRUE(bSameBits(a.sVertex, e.sVertex)) << "corner " << i;
+        ASSERT_TRUE(bSameBits(a.sNormal, e.sNormal)) << "corner " << i;
+        const float afActual[3] = {a.sColor.fX, a.sColor.fY, a.sColor.fZ};
+        const float afSent[3] = {e.sColor.fX, e.sColor.fY, e.sColor.fZ};
         for (int m = 0; m < 3; m++) {
-            ASSERT_TRUE(bSameBits(a.afPosition[m], e.afPosition[m])) << "corner " << i;
-            ASSERT_TRUE(bSameBits(a.afNormal[m], e.afNormal[m])) << "corner " << i;
             // OpenGL clamps colours to [0, 1]; a byte holds the nearest step.
-            const float fShown = std::fmin(std::fmax(e.afColor[m], 0.0f), 1.0f);
-            ASSERT_LE(std::fabs(a.afColor[m] - fShown), 0.5f / 255.0f + 1e-7f) << "corner " << i;
+            const float fShown = std::fmin(std::fmax(afSent[m], 0.0f), 1.0f);
+            ASSERT_LE(std::fabs(afActual[m] - fShown), 0.5f / 255.0f + 1e-7f) << "corner " << i;
         }
     }
 }

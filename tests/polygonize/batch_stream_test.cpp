@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "polygonize_fixture.h"
+#include "recorded_calls.h"
 
 namespace {
 
@@ -23,58 +24,47 @@ std::vector<RecordedCall> asSweep() {
     return sRecorder.asCalls;
 }
 
-// The name and every argument, bit for bit, so NaNs and signed zeros count.
-bool bSameStream(const std::vector<RecordedCall>& asA, const std::vector<RecordedCall>& asB) {
-    if (asA.size() != asB.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < asA.size(); i++) {
-        if (asA[i].sName != asB[i].sName || asA[i].afArg.size() != asB[i].afArg.size()) {
-            return false;
-        }
-        for (std::size_t j = 0; j < asA[i].afArg.size(); j++) {
-            if (!bSameBits(asA[i].afArg[j], asB[i].afArg[j])) {
-                return false;
-            }
-        }
-    }
-    return true;
-}
-
 using BatchedSweep = PolygonizeTest;
 
 }  // namespace
 
-// Grids whose corners fall on the sources and their lines and grids whose
-// corners miss them; times with the sources at the centre, on the faces and
-// in between; iso values below, at and above the start value.
+// Which fields have a batch routine: the point and line sources, each its
+// own; the ripple and any other function are sampled one point at a time.
+TEST_F(BatchedSweep, OnlyThePointAndLineSourcesHaveBatchRoutines) {
+    fSample = fSample1;
+    EXPECT_EQ(pfBatchOfSlot(), &vSampleBatch1);
+    fSample = fSample2;
+    EXPECT_EQ(pfBatchOfSlot(), &vSampleBatch2);
+    fSample = fSample3;
+    EXPECT_EQ(pfBatchOfSlot(), nullptr);
+    pfWrapped = fSample1;
+    fSample = fPassThrough;
+    EXPECT_EQ(pfBatchOfSlot(), nullptr);
+}
+
+// The batch routines themselves are held to the single calls point by point
+// elsewhere; this is their use by both polygonizers: a grid whose corners
+// fall on the sources and their lines at time 0 and grids whose corners miss
+// them, with the sources at the centre and swung apart.
 TEST_F(BatchedSweep, SendsTheSameStreamAsOnePointAtATime) {
-    SampleFunction* const apfField[] = {fSample1, fSample2, fSample3};
-    Polygonizer* const apfPolygonizer[] = {vMarchCube1, vMarchCube2};
-    for (Polygonizer* pfPolygonizer : apfPolygonizer) {
+    for (Polygonizer* pfPolygonizer : {vMarchCube1, vMarchCube2}) {
         vMarchCube = pfPolygonizer;
-        for (SampleFunction* pfField : apfField) {
+        for (SampleFunction* pfField : {fSample1, fSample2}) {
             for (std::int32_t iGrid : {2, 7, 16}) {
                 iDataSetSize = iGrid;
                 fStepSize = float(1.0 / iGrid);
-                for (float fT : {0.0f, 0.025f, float(M_PI / 2), 4.0f}) {
+                for (float fT : {0.0f, 4.0f}) {
                     vSetTime(fT);
-                    for (float fIso : {30.0f, 48.0f, 75.0f}) {
-                        fTargetValue = fIso;
-                        fSample = pfField;
-                        const bool bBatched = pfBatchOfSlot() != nullptr;
-                        ASSERT_EQ(bBatched, pfField != fSample3);
-                        const std::vector<RecordedCall> asBatched = asSweep();
-                        ASSERT_FALSE(asBatched.empty());
+                    fSample = pfField;
+                    const std::vector<RecordedCall> asBatched = asSweep();
+                    ASSERT_FALSE(asBatched.empty());
 
-                        pfWrapped = pfField;
-                        fSample = fPassThrough;
-                        ASSERT_EQ(pfBatchOfSlot(), nullptr);
-                        const std::vector<RecordedCall> asOneByOne = asSweep();
-                        EXPECT_TRUE(bSameStream(asBatched, asOneByOne))
-                            << "polygonizer " << (pfPolygonizer == vMarchCube1 ? 1 : 2) << ", grid "
-                            << iGrid << ", time " << fT << ", iso " << fIso;
-                    }
+                    pfWrapped = pfField;
+                    fSample = fPassThrough;
+                    const std::vector<RecordedCall> asOneByOne = asSweep();
+                    EXPECT_TRUE(bSameCallsAs(asBatched, asOneByOne))
+                        << "polygonizer " << (pfPolygonizer == vMarchCube1 ? 1 : 2) << ", field "
+                        << (pfField == fSample1 ? 1 : 2) << ", grid " << iGrid << ", time " << fT;
                 }
             }
         }

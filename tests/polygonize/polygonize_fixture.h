@@ -15,6 +15,7 @@
 #include "gl_record.h"
 #include "orvane_test.h"
 #include "polygonize.h"
+#include "recorded_calls.h"
 
 // One call of the scripted field, with the number of OpenGL calls made before
 // it: a polygonizer must take all its samples before its first output.
@@ -57,30 +58,6 @@ inline void vScriptCell(float fX, float fY, float fZ, float fScale, const float 
         const GLvector s = sCornerPosition(iCorner, fX, fY, fZ, fScale);
         mapScriptedValue[{s.fX, s.fY, s.fZ}] = afValue[iCorner];
     }
-}
-
-// One triangle corner as the polygonizers send it.
-struct EmittedCorner {
-    GLvector sColor, sNormal, sVertex;
-};
-
-inline GLvector sArgs(const RecordedCall& sCall) {
-    return {float(sCall.afArg.at(0)), float(sCall.afArg.at(1)), float(sCall.afArg.at(2))};
-}
-
-// The recorded calls read as colour, normal, vertex triples; any other call
-// or order fails the test.
-inline std::vector<EmittedCorner> asEmittedCorners() {
-    std::vector<EmittedCorner> asCorners;
-    const std::vector<RecordedCall>& asCalls = sRecorder.asCalls;
-    EXPECT_EQ(asCalls.size() % 3, 0u);
-    for (std::size_t i = 0; i + 2 < asCalls.size(); i += 3) {
-        EXPECT_EQ(asCalls[i].sName, "glColor3f") << "call " << i;
-        EXPECT_EQ(asCalls[i + 1].sName, "glNormal3f") << "call " << i + 1;
-        EXPECT_EQ(asCalls[i + 2].sName, "glVertex3f") << "call " << i + 2;
-        asCorners.push_back({sArgs(asCalls[i]), sArgs(asCalls[i + 1]), sArgs(asCalls[i + 2])});
-    }
-    return asCorners;
 }
 
 inline void vExpectSamePoint(const GLvector& sActual, const GLvector& sExpected) {
