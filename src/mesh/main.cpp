@@ -28,10 +28,10 @@ const MeshWriter* pStreamWriter = nullptr;
 void vTakeTriangle(const MeshCorner* asCorner, const SegmentKey* aiKey) {
     if (pStreamWriter != nullptr) {
         // Streamed, corner i is vertex i, and a PLY file numbers them in 32-bit ints.
-        if (sMesh.iCorners + 3 > std::uint64_t(INT32_MAX)) {
+        if (iEmittedCorners(sMesh) + 3 > std::uint64_t(INT32_MAX)) {
             throw std::runtime_error("the surface has more corners than a mesh file can index");
         }
-        pStreamWriter->vStreamTriangle(sOutput.pFile, asCorner, sMesh.iCorners / 3);
+        pStreamWriter->vStreamTriangle(sOutput.pFile, asCorner, iEmittedCorners(sMesh) / 3);
     }
     vWeldTriangle(sMesh, asCorner, aiKey);
 }
@@ -52,7 +52,7 @@ MeshSummary sExtract(const MeshOptions& sOptions) {
     SweepCounts sCounts;
     vRunSweep(sSweepSettings(sOptions), vTakeTriangle, sCounts);
     if (bStream) {
-        sWriter.vFinishStream(sOutput.pFile, sMesh.iCorners / 3);
+        sWriter.vFinishStream(sOutput.pFile, iEmittedCorners(sMesh) / 3);
     } else if (sOutput.pFile != nullptr) {
         sWriter.vWriteWelded(sOutput.pFile, sMesh);
     }
@@ -61,7 +61,7 @@ MeshSummary sExtract(const MeshOptions& sOptions) {
     std::vector<bool> abClosedTriangle;
     vMeasureTopology(sMesh, sSummary, abClosedTriangle);
     vMeasureGeometry(sMesh, abClosedTriangle, sSummary);
-    sSummary.iCorners = sMesh.iCorners;
+    sSummary.iCorners = iEmittedCorners(sMesh);
     sSummary.iSampleCalls = sCounts.iSampleCalls;
     sSummary.fSeconds = sCounts.fSeconds;
     return sSummary;

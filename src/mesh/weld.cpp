@@ -25,5 +25,4 @@ void vWeldTriangle(WeldedMesh& sMesh, const MeshCorner* asCorner, const SegmentK
     for (int iCorner = 0; iCorner < 3; iCorner++) {
         sMesh.aiTriangle.push_back(iVertexOf(sMesh, asCorner[iCorner], aiKey[iCorner]));
     }
-    sMesh.iCorners += 3;
 }

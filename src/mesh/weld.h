@@ -14,8 +14,12 @@ struct WeldedMesh {
     // Three vertex numbers per triangle, in the order emitted.
     std::vector<std::uint32_t> aiTriangle;
     std::unordered_map<SegmentKey, std::uint32_t> mapVertexOfSegment;
-    std::uint64_t iCorners = 0;
 };
+
+// Every emitted corner is one entry of aiTriangle, welded or not.
+inline std::uint64_t iEmittedCorners(const WeldedMesh& sMesh) {
+    return sMesh.aiTriangle.size();
+}
 
 // Adds one emitted triangle. Throws std::runtime_error past the vertex count
 // that a PLY file's 32-bit signed indices can hold.
