@@ -5,27 +5,9 @@
 #include <cmath>
 #include <limits>
 
+#include "vector3.h"
+
 namespace {
-
-struct Vector3 {
-    double fX, fY, fZ;
-};
-
-Vector3 sDifference(const GLvector& rsTo, const GLvector& rsFrom) {
-    return {double(rsTo.fX) - rsFrom.fX, double(rsTo.fY) - rsFrom.fY, double(rsTo.fZ) - rsFrom.fZ};
-}
-
-Vector3 sCross(const Vector3& a, const Vector3& b) {
-    return {a.fY * b.fZ - a.fZ * b.fY, a.fZ * b.fX - a.fX * b.fZ, a.fX * b.fY - a.fY * b.fX};
-}
-
-double fDot(const Vector3& a, const Vector3& b) {
-    return a.fX * b.fX + a.fY * b.fY + a.fZ * b.fZ;
-}
-
-double fLength(const Vector3& a) {
-    return std::sqrt(fDot(a, a));
-}
 
 // The angle between two edges leaving one corner, in degrees.
 double fAngleDeg(const Vector3& a, const Vector3& b) {

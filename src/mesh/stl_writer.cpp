@@ -9,6 +9,7 @@
 
 #include "little_endian.h"
 #include "mesh_writer.h"
+#include "vector3.h"
 
 namespace {
 
@@ -22,15 +23,12 @@ void vWriteHeader(std::FILE* pFile, std::uint32_t iFacets) {
 }
 
 GLvector sFacetNormal(const GLvector& p0, const GLvector& p1, const GLvector& p2) {
-    const double a[3] = {double(p1.fX) - p0.fX, double(p1.fY) - p0.fY, double(p1.fZ) - p0.fZ};
-    const double b[3] = {double(p2.fX) - p0.fX, double(p2.fY) - p0.fY, double(p2.fZ) - p0.fZ};
-    const double n[3] = {a[1] * b[2] - a[2] * b[1], a[2] * b[0] - a[0] * b[2],
-                         a[0] * b[1] - a[1] * b[0]};
-    const double fLength = std::sqrt(n[0] * n[0] + n[1] * n[1] + n[2] * n[2]);
-    if (!(fLength > 0.0) || !std::isfinite(fLength)) {
+    const Vector3 n = sCross(sDifference(p1, p0), sDifference(p2, p0));
+    const double fNormLength = fLength(n);
+    if (!(fNormLength > 0.0) || !std::isfinite(fNormLength)) {
         return {0.0f, 0.0f, 0.0f};
     }
-    return {float(n[0] / fLength), float(n[1] / fLength), float(n[2] / fLength)};
+    return {float(n.fX / fNormLength), float(n.fY / fNormLength), float(n.fZ / fNormLength)};
 }
 
 void vWriteFacet(std::FILE* pFile, const GLvector& p0, const GLvector& p1, const GLvector& p2) {
