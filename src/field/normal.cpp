@@ -2,34 +2,64 @@
 #include <cmath>
 
 #include "field.h"
+#include "shared_differences.h"
 
 namespace {
+
 const double fNormalStep = 0.01;
+
+// The ways the six points are sampled through the slot: the point or the
+// line sources worked out for the stencil, or vSamplePoints, which calls any
+// other function one point at a time.
+[[gnu::always_inline]] inline void vSlotStencil(const NormalStencil& s, float* afValue) {
+    const float afPointX[6] = {s.fXLower, s.fXUpper, s.fX, s.fX, s.fX, s.fX};
+    const float afPointY[6] = {s.fY, s.fY, s.fYLower, s.fYUpper, s.fY, s.fY};
+    const float afPointZ[6] = {s.fZ, s.fZ, s.fZ, s.fZ, s.fZLower, s.fZUpper};
+    vSamplePoints(afPointX, afPointY, afPointZ, afValue, 6);
 }
 
 // Each component is the sample on the lower side minus the one on the upper
 // side, so the normal points toward lower field values. The differences are
 // not divided by the step: normalising makes that scale irrelevant.
-void vGetNormal(GLvector& rfNormal, float fX, float fY, float fZ) {
+template <void vSampleStencil(const NormalStencil&, float*)>
+[[gnu::always_inline]] inline void vNormalSampledBy(GLvector& rfNormal, float fX, float fY,
+                                                    float fZ) {
     // The six points in the order they are sampled, which is part of what the
     // program does: lower and upper along x, then y, then z. Each displaced
     // coordinate is rounded to float; the other two are passed as they are.
-    const float fXLower = float(fX - fNormalStep);
-    const float fXUpper = float(fX + fNormalStep);
-    const float fYLower = float(fY - fNormalStep);
-    const float fYUpper = float(fY + fNormalStep);
-    const float fZLower = float(fZ - fNormalStep);
-    const float fZUpper = float(fZ + fNormalStep);
-    const float afPointX[6] = {fXLower, fXUpper, fX, fX, fX, fX};
-    const float afPointY[6] = {fY, fY, fYLower, fYUpper, fY, fY};
-    const float afPointZ[6] = {fZ, fZ, fZ, fZ, fZLower, fZUpper};
+    const NormalStencil sStencil = {
+        fX, float(fX - fNormalStep), float(fX + fNormalStep),
+        fY, float(fY - fNormalStep), float(fY + fNormalStep),
+        fZ, float(fZ - fNormalStep), float(fZ + fNormalStep),
+    };
     float afValue[6];
-    vSamplePoints(afPointX, afPointY, afPointZ, afValue, 6);
+    vSampleStencil(sStencil, afValue);
 
     rfNormal.fX = afValue[0] - afValue[1];
     rfNormal.fY = afValue[2] - afValue[3];
     rfNormal.fZ = afValue[4] - afValue[5];
     vNormalizeVector(rfNormal, rfNormal);
+}
+
+// Built for AVX2 as well as for any x86-64 processor, like the cube
+// polygonizer's cells (see vMarchCube1).
+__attribute__((target_clones("avx2", "default"))) void vNormalAt(GLvector& rfNormal, float fX,
+                                                                 float fY, float fZ) {
+    if (fSample == fSample1) {
+        vNormalSampledBy<vPointSourcesAtStencil>(rfNormal, fX, fY, fZ);
+    } else if (fSample == fSample2) {
+        vNormalSampledBy<vLineSourcesAtStencil>(rfNormal, fX, fY, fZ);
+    } else {
+        vNormalSampledBy<vSlotStencil>(rfNormal, fX, fY, fZ);
+    }
+}
+
+}  // namespace
+
+// A plain function in front of the multi-versioned vNormalAt (see
+// vSampleBatch1).
+void vGetNormal(GLvector& rfNormal, float fX, float fY, float fZ) {
+    vNormalAt(rfNormal, fX, fY, fZ);
 }
 
 // Scales by the float reciprocal of the length rather than dividing by it.

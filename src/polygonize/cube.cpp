@@ -3,7 +3,7 @@
 #include "emit.h"
 #include "field.h"
 #include "polygonize.h"
-#include "sample_batch_steps.h"
+#include "shared_differences.h"
 
 namespace {
 
@@ -40,45 +40,32 @@ namespace {
     vEmitTriangles(a2iTriangleConnectionTable[iFlagIndex], 5, asEdgeVertex, asEdgeNorm);
 }
 
-// The ways a cell's eight corners are sampled through the slot: the batch
-// loop of the point or the line sources laid out in the cell, or
-// vSamplePoints, which calls any other function one corner at a time.
-[[gnu::always_inline]] inline void vPointSourceCorners(const float* afX, const float* afY,
-                                                       const float* afZ, float* afValue) {
-    vEvaluate<fPointSources>(afX, afY, afZ, afValue, 8);
-}
-
-[[gnu::always_inline]] inline void vLineSourceCorners(const float* afX, const float* afY,
-                                                      const float* afZ, float* afValue) {
-    vEvaluate<fLineSources>(afX, afY, afZ, afValue, 8);
-}
-
-[[gnu::always_inline]] inline void vSlotCorners(const float* afX, const float* afY,
-                                                const float* afZ, float* afValue) {
-    vSamplePoints(afX, afY, afZ, afValue, 8);
+// The ways a cell's eight corners are sampled through the slot: the point or
+// the line sources worked out for the cell, or vSamplePoints, which calls
+// any other function one corner at a time.
+[[gnu::always_inline]] inline void vSlotCorners(const CellSpan& sCell, float* afValue) {
+    // Corners in the order of a2fVertexOffset.
+    const float afCornerX[8] = {sCell.fX0, sCell.fX1, sCell.fX1, sCell.fX0,
+                                sCell.fX0, sCell.fX1, sCell.fX1, sCell.fX0};
+    const float afCornerY[8] = {sCell.fY0, sCell.fY0, sCell.fY1, sCell.fY1,
+                                sCell.fY0, sCell.fY0, sCell.fY1, sCell.fY1};
+    const float afCornerZ[8] = {sCell.fZ0, sCell.fZ0, sCell.fZ0, sCell.fZ0,
+                                sCell.fZ1, sCell.fZ1, sCell.fZ1, sCell.fZ1};
+    vSamplePoints(afCornerX, afCornerY, afCornerZ, afValue, 8);
 }
 
 // Samples the cell's eight corners and, if the surface crosses the cell,
 // hands it on to be polygonized.
-template <void vSampleCorners(const float*, const float*, const float*, float*)>
+template <void vSampleCorners(const CellSpan&, float*)>
 [[gnu::always_inline]] inline void vMarchCellSampledBy(float fX, float fY, float fZ, float fScale) {
     // Every cell of every frame comes through here, and most cross nothing:
     // the corners' coordinates are worked out once, not per corner from the
     // table. The offsets of a2fVertexOffset are 0 and 1, and each coordinate
     // is still that offset times the scale plus the cell's, in float.
-    const float fX0 = fX + 0.0f * fScale;
-    const float fX1 = fX + 1.0f * fScale;
-    const float fY0 = fY + 0.0f * fScale;
-    const float fY1 = fY + 1.0f * fScale;
-    const float fZ0 = fZ + 0.0f * fScale;
-    const float fZ1 = fZ + 1.0f * fScale;
-
-    // Corners in the order of a2fVertexOffset.
-    const float afCornerX[8] = {fX0, fX1, fX1, fX0, fX0, fX1, fX1, fX0};
-    const float afCornerY[8] = {fY0, fY0, fY1, fY1, fY0, fY0, fY1, fY1};
-    const float afCornerZ[8] = {fZ0, fZ0, fZ0, fZ0, fZ1, fZ1, fZ1, fZ1};
+    const CellSpan sCell = {fX + 0.0f * fScale, fX + 1.0f * fScale, fY + 0.0f * fScale,
+                            fY + 1.0f * fScale, fZ + 0.0f * fScale, fZ + 1.0f * fScale};
     float afCubeValue[8];
-    vSampleCorners(afCornerX, afCornerY, afCornerZ, afCubeValue);
+    vSampleCorners(sCell, afCubeValue);
 
     // A NaN sample compares false and so counts as above the iso value.
     int iFlagIndex = 0;
@@ -100,16 +87,16 @@ template <void vSampleCorners(const float*, const float*, const float*, float*)>
 
 // One cell, its corners sampled the way the slot's function allows. Built
 // for AVX2 as well as for any x86-64 processor: each version lays out the
-// batch loop for its own processor, and the cell's path from the corners'
-// coordinates to its case is laid out once per way of sampling, so the
-// values go to the comparison straight from the registers they were
+// corners' evaluation for its own processor, and the cell's path from the
+// corners' coordinates to its case is laid out once per way of sampling, so
+// the values go to the comparison straight from the registers they were
 // computed in.
 __attribute__((target_clones("avx2", "default"))) void vMarchCell(float fX, float fY, float fZ,
                                                                   float fScale) {
     if (fSample == fSample1) {
-        vMarchCellSampledBy<vPointSourceCorners>(fX, fY, fZ, fScale);
+        vMarchCellSampledBy<vPointSourcesAtCorners>(fX, fY, fZ, fScale);
     } else if (fSample == fSample2) {
-        vMarchCellSampledBy<vLineSourceCorners>(fX, fY, fZ, fScale);
+        vMarchCellSampledBy<vLineSourcesAtCorners>(fX, fY, fZ, fScale);
     } else {
         vMarchCellSampledBy<vSlotCorners>(fX, fY, fZ, fScale);
     }

@@ -138,6 +138,57 @@ TEST_F(NormalTest, RippleNormalsAlwaysPointUp) {
     }
 }
 
+namespace {
+
+SampleFunction* pfWrapped = nullptr;
+
+// The wrapped field, behind a function the program knows nothing of, so the
+// normal samples it one point at a time.
+float fPassThrough(float fX, float fY, float fZ) {
+    return pfWrapped(fX, fY, fZ);
+}
+
+}  // namespace
+
+// The point and line sources share their coordinate differences among the
+// six points; the normal must come out bit for bit as when it samples one
+// point at a time. Around source points, on lines (where two of the six
+// points give +infinity and the difference NaN), far away and at NaN.
+TEST_F(NormalTest, PointAndLineSourcesGiveTheNormalOfOnePointAtATime) {
+    for (float fT : {0.0f, 1.0f, 4.0f}) {
+        vSetTime(fT);
+        std::vector<std::array<float, 3>> aafPoint = {
+            {0.5f, 0.5f, 0.5f},     {0.0625f, 0.044f, 0.052f}, {1.0f, 0.0f, 1.0f},
+            {-3.0e38f, 0.5f, 0.5f}, {7.5e5f, -1.0e19f, 0.25f}, {fNaN, 0.5f, 0.5f},
+            {0.5f, fNaN, 0.5f},     {0.5f, 0.5f, fInfinity},
+        };
+        for (const GLvector& sSource : sSourcePoint) {
+            aafPoint.push_back({sSource.fX, sSource.fY, sSource.fZ});
+            aafPoint.push_back({sSource.fX, sSource.fY, 0.3f});
+            aafPoint.push_back({sSource.fX, 0.3f, sSource.fZ});
+            aafPoint.push_back({0.3f, sSource.fY, sSource.fZ});
+            aafPoint.push_back({float(sSource.fX + 0.01), sSource.fY, sSource.fZ});
+        }
+        for (SampleFunction* pfField : {fSample1, fSample2}) {
+            for (const auto& afP : aafPoint) {
+                GLvector sShared, sOneByOne;
+                fSample = pfField;
+                vGetNormal(sShared, afP[0], afP[1], afP[2]);
+                pfWrapped = pfField;
+                fSample = fPassThrough;
+                vGetNormal(sOneByOne, afP[0], afP[1], afP[2]);
+                const auto iBits = [](const GLvector& s) {
+                    return std::array<std::uint32_t, 3>{iFloatBits(s.fX), iFloatBits(s.fY),
+                                                        iFloatBits(s.fZ)};
+                };
+                EXPECT_EQ(iBits(sShared), iBits(sOneByOne))
+                    << "field " << (pfField == fSample1 ? 1 : 2) << ", time " << fT << " at "
+                    << afP[0] << " " << afP[1] << " " << afP[2];
+            }
+        }
+    }
+}
+
 TEST(NormalizeVector, MultipliesByTheRoundedReciprocalOfTheLength) {
     // Sum of squares 49 is exact at any precision, so every rounding is fixed.
     // Multiplying by float(1/7) differs from dividing by 7 for 3 and 6.
