@@ -1,4 +1,6 @@
 // Marching cubes: the surface inside one cube cell.
+#include <cstdint>
+
 #include "cube_tables.h"
 #include "emit.h"
 #include "field.h"
@@ -54,6 +56,25 @@ namespace {
     vSamplePoints(afCornerX, afCornerY, afCornerZ, afValue, 8);
 }
 
+// Whether the surface crosses the cell: some corner at or below the iso
+// value and some not, a NaN counting as above; that is, whether the case is
+// other than 0 and 255, the two whose entry in aiCubeEdgeFlags is 0. This
+// test, not the case, decides the path of nearly every cell, and waits on
+// all eight samples: the comparisons are read as four 64-bit words of two
+// each, which the processor combines in a few steps, rather than folded
+// into the case's bits one by one.
+[[gnu::always_inline]] inline bool bSurfaceCrosses(const float* afCubeValue) {
+    typedef int Mask8 __attribute__((vector_size(32)));
+    Float8 vValue;
+    __builtin_memcpy(&vValue, afCubeValue, sizeof vValue);
+    const Mask8 vAtOrBelow = vValue <= fTargetValue;
+    std::uint64_t aiWord[4];
+    __builtin_memcpy(aiWord, &vAtOrBelow, sizeof aiWord);
+    const std::uint64_t iAny = aiWord[0] | aiWord[1] | aiWord[2] | aiWord[3];
+    const std::uint64_t iAll = aiWord[0] & aiWord[1] & aiWord[2] & aiWord[3];
+    return iAny != 0 && iAll != ~std::uint64_t(0);
+}
+
 // Samples the cell's eight corners and, if the surface crosses the cell,
 // hands it on to be polygonized.
 template <void vSampleCorners(const CellSpan&, float*)>
@@ -67,6 +88,10 @@ template <void vSampleCorners(const CellSpan&, float*)>
     float afCubeValue[8];
     vSampleCorners(sCell, afCubeValue);
 
+    if (!bSurfaceCrosses(afCubeValue)) {
+        return;
+    }
+
     // A NaN sample compares false and so counts as above the iso value.
     int iFlagIndex = 0;
     for (int iVertexTest = 0; iVertexTest < 8; iVertexTest++) {
@@ -75,22 +100,14 @@ template <void vSampleCorners(const CellSpan&, float*)>
         }
     }
 
-    // Cases 0 and 255, all corners on one side, are the two whose entry in
-    // aiCubeEdgeFlags is 0: tested here without the table, the cell's
-    // outcome is known a load sooner.
-    if (iFlagIndex == 0 || iFlagIndex == 255) {
-        return;
-    }
-
     vPolygonizeCrossedCell(afCubeValue, iFlagIndex, fX, fY, fZ, fScale);
 }
 
 // One cell, its corners sampled the way the slot's function allows. Built
 // for AVX2 as well as for any x86-64 processor: each version lays out the
 // corners' evaluation for its own processor, and the cell's path from the
-// corners' coordinates to its case is laid out once per way of sampling, so
-// the values go to the comparison straight from the registers they were
-// computed in.
+// corners' coordinates to the test of whether the surface crosses it is
+// laid out once per way of sampling.
 __attribute__((target_clones("avx2", "default"))) void vMarchCell(float fX, float fY, float fZ,
                                                                   float fScale) {
     if (fSample == fSample1) {
