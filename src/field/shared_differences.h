@@ -55,7 +55,8 @@ struct CellSquares {
 }
 
 // The two faces' sums, rounded to float, as the eight values in corner order,
-// in one store: the case is formed from all eight at once.
+// in one store: the test of whether the surface crosses the cell reads all
+// eight at once.
 [[gnu::always_inline]] inline void vStoreCorners(const Double4& vLower, const Double4& vUpper,
                                                  float* afValue) {
     const Float4 vLowerFloat = __builtin_convertvector(vLower, Float4);
