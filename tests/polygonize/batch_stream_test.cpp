@@ -42,10 +42,12 @@ TEST_F(BatchedSweep, OnlyThePointAndLineSourcesHaveBatchRoutines) {
     EXPECT_EQ(pfBatchOfSlot(), nullptr);
 }
 
-// The batch routines themselves are held to the single calls point by point
-// elsewhere; this is their use by both polygonizers: a grid whose corners
-// fall on the sources and their lines at time 0 and grids whose corners miss
-// them, with the sources at the centre and swung apart.
+// Whole sweeps of both polygonizers (the cube's corners and the normals
+// evaluated with shared differences, the tetrahedra's corners by the batch
+// routines) against the path that samples one point at a time: a grid whose
+// corners fall on the sources and their lines at time 0 and grids whose
+// corners miss them, with the sources at the centre and swung apart, each at
+// its own iso value, so that the cells the surface crosses differ.
 TEST_F(BatchedSweep, SendsTheSameStreamAsOnePointAtATime) {
     for (Polygonizer* pfPolygonizer : {vMarchCube1, vMarchCube2}) {
         vMarchCube = pfPolygonizer;
@@ -55,6 +57,7 @@ TEST_F(BatchedSweep, SendsTheSameStreamAsOnePointAtATime) {
                 fStepSize = float(1.0 / iGrid);
                 for (float fT : {0.0f, 4.0f}) {
                     vSetTime(fT);
+                    fTargetValue = fT == 0.0f ? 48.0f : 4.0f;
                     fSample = pfField;
                     const std::vector<RecordedCall> asBatched = asSweep();
                     ASSERT_FALSE(asBatched.empty());
@@ -64,7 +67,8 @@ TEST_F(BatchedSweep, SendsTheSameStreamAsOnePointAtATime) {
                     const std::vector<RecordedCall> asOneByOne = asSweep();
                     EXPECT_TRUE(bSameCallsAs(asBatched, asOneByOne))
                         << "polygonizer " << (pfPolygonizer == vMarchCube1 ? 1 : 2) << ", field "
-                        << (pfField == fSample1 ? 1 : 2) << ", grid " << iGrid << ", time " << fT;
+                        << (pfField == fSample1 ? 1 : 2) << ", grid " << iGrid << ", time " << fT
+                        << ", iso " << fTargetValue;
                 }
             }
         }
