@@ -168,6 +168,34 @@ TEST_F(KeysTest, LSwitchesLightingInOpenGLBeforeFlippingTheSetting) {
     EXPECT_FALSE(bLightAtCall);
 }
 
+namespace {
+
+// Presses iKey as often as each entry of asAfterPress says, counting from
+// the start value, and checks the iso value's bits there; every press but the
+// last lands short of the limit, which the last one reaches or passes. Five
+// presses more leave the value where the last entry put it.
+void vExpectPressesStopAtLimit(int iKey,
+                               const std::vector<std::pair<int, std::uint32_t>>& asAfterPress) {
+    const bool bUp = iKey == GLUT_KEY_PAGE_UP;
+    int iPresses = 0;
+    for (const auto& sAfter : asAfterPress) {
+        while (iPresses < sAfter.first) {
+            ASSERT_TRUE(bUp ? fTargetValue < 1000.0f : fTargetValue > 1.0f)
+                << "press " << iPresses + 1 << " starts at " << fTargetValue;
+            vSpecial(iKey, 0, 0);
+            iPresses++;
+        }
+        EXPECT_EQ(iFloatBits(fTargetValue), sAfter.second) << "press " << iPresses;
+    }
+    for (int i = 0; i < 5; i++) {
+        vSpecial(iKey, 0, 0);
+        EXPECT_EQ(iFloatBits(fTargetValue), asAfterPress.back().second);
+    }
+    EXPECT_TRUE(sRecorder.asCalls.empty());
+}
+
+}  // namespace
+
 // The values below are the float nearest 1.1 times (or 1/1.1 times) the
 // float before, worked out press by press apart from the program.
 TEST_F(KeysTest, PageUpStopsAtTheFirstPressAtOrAboveUpperLimit) {
@@ -176,51 +204,25 @@ TEST_F(KeysTest, PageUpStopsAtTheFirstPressAtOrAboveUpperLimit) {
     vSpecial(GLUT_KEY_PAGE_DOWN, 0, 0);
     EXPECT_EQ(fTargetValue, 48.0f);
 
-    const std::pair<int, std::uint32_t> asAfterPress[] = {
-        {1, 0x42533333u},   // 52.8
-        {2, 0x426851EBu},   // 58.08
-        {10, 0x42F8FFCFu},  // 124.49963
-        {31, 0x44665507u},  // 921.32855
-        {32, 0x447D5D88u},  // 1013.4614, the first at or above 1000
-    };
-    int iPresses = 0;
-    for (const auto& sAfter : asAfterPress) {
-        while (iPresses < sAfter.first) {
-            ASSERT_LT(fTargetValue, 1000.0f) << "press " << iPresses + 1;
-            vSpecial(GLUT_KEY_PAGE_UP, 0, 0);
-            iPresses++;
-        }
-        EXPECT_EQ(iFloatBits(fTargetValue), sAfter.second) << "press " << iPresses;
-    }
-    for (int i = 0; i < 5; i++) {
-        vSpecial(GLUT_KEY_PAGE_UP, 0, 0);
-        EXPECT_EQ(iFloatBits(fTargetValue), 0x447D5D88u);
-    }
-    EXPECT_TRUE(sRecorder.asCalls.empty());
+    vExpectPressesStopAtLimit(GLUT_KEY_PAGE_UP,
+                              {
+                                  {1, 0x42533333u},   // 52.8
+                                  {2, 0x426851EBu},   // 58.08
+                                  {10, 0x42F8FFCFu},  // 124.49963
+                                  {31, 0x44665507u},  // 921.32855
+                                  {32, 0x447D5D88u},  // 1013.4614, the first at or above 1000
+                              });
 }
 
 TEST_F(KeysTest, PageDownStopsAtTheFirstPressAtOrBelowLowerLimit) {
-    const std::pair<int, std::uint32_t> asAfterPress[] = {
-        {1, 0x422E8BA3u},   // 43.636364
-        {2, 0x421EAD7Du},   // 39.669422
-        {10, 0x41940C72u},  // 18.506077
-        {40, 0x3F87C04Du},  // 1.0605561
-        {41, 0x3F76D200u},  // 0.96414185, the first at or below 1
-    };
-    int iPresses = 0;
-    for (const auto& sAfter : asAfterPress) {
-        while (iPresses < sAfter.first) {
-            ASSERT_GT(fTargetValue, 1.0f) << "press " << iPresses + 1;
-            vSpecial(GLUT_KEY_PAGE_DOWN, 0, 0);
-            iPresses++;
-        }
-        EXPECT_EQ(iFloatBits(fTargetValue), sAfter.second) << "press " << iPresses;
-    }
-    for (int i = 0; i < 5; i++) {
-        vSpecial(GLUT_KEY_PAGE_DOWN, 0, 0);
-        EXPECT_EQ(iFloatBits(fTargetValue), 0x3F76D200u);
-    }
-    EXPECT_TRUE(sRecorder.asCalls.empty());
+    vExpectPressesStopAtLimit(GLUT_KEY_PAGE_DOWN,
+                              {
+                                  {1, 0x422E8BA3u},   // 43.636364
+                                  {2, 0x421EAD7Du},   // 39.669422
+                                  {10, 0x41940C72u},  // 18.506077
+                                  {40, 0x3F87C04Du},  // 1.0605561
+                                  {41, 0x3F76D200u},  // 0.96414185, the first at or below 1
+                              });
 }
 
 TEST_F(KeysTest, LimitsAreStrictAndAValueBeyondOneOnlyMovesBack) {
