@@ -1,14 +1,14 @@
 // The sweep is the viewer's own: vMarchingCubes with the chosen polygonizer in
 // the slot vMarchCube. Two pass-throughs sit in the slots: one counts the
-// sample calls, the other knows which cell is being polygonized (the sweep's
-// order is fixed: x outermost, z fastest) and names each corner's segment.
+// sample calls and keeps each cell's corner values, the other knows which
+// cell is being polygonized (the sweep's order is fixed: x outermost, z
+// fastest) and names each corner's segment.
 #include "extract.h"
 
 #include <chrono>
 #include <stdexcept>
 #include <string>
 
-#include "cube_tables.h"
 #include "field.h"
 #include "polygonize.h"
 #include "progress.h"
@@ -21,12 +21,21 @@ std::uint64_t iSampleCalls = 0;
 std::int64_t iCellsDone = 0;
 MeshCorner asCellCorner[iMaxCellCorners];
 int iCellCorners = 0;
+// Both polygonizers sample a cell's eight corners first, in corner order:
+// kept, they are the values the cell's case was formed from.
+float afCellValue[8];
+int iCellSamples = 0;
 
 // Going through this slot makes the polygonizers take their samples one call
 // at a time; the values are those of the field itself.
 float fCountedSample(float fX, float fY, float fZ) {
     iSampleCalls++;
-    return sSweep.pfField(fX, fY, fZ);
+    const float fValue = sSweep.pfField(fX, fY, fZ);
+    if (iCellSamples < 8) {
+        afCellValue[iCellSamples] = fValue;
+    }
+    iCellSamples++;
+    return fValue;
 }
 
 void vKeepCorner(const MeshCorner& rsCorner) {
@@ -42,24 +51,12 @@ CellIndex sCurrentCell() {
             std::int32_t(iCellsDone % iGrid), sSweep.iGrid};
 }
 
-// The corner values again, at the points the polygonizers sample, straight
-// from the field so that the sweep's sample count stays its own.
-void vCellValues(float fX, float fY, float fZ, float fScale, float* afValue) {
-    for (int iCorner = 0; iCorner < 8; iCorner++) {
-        afValue[iCorner] = sSweep.pfField(a2fVertexOffset[iCorner][0] * fScale + fX,
-                                          a2fVertexOffset[iCorner][1] * fScale + fY,
-                                          a2fVertexOffset[iCorner][2] * fScale + fZ);
-    }
-}
-
 // A cell's corners, as the polygonizer emitted them, with their segments.
-void vHandOnCell(float fX, float fY, float fZ, float fScale) {
+void vHandOnCell() {
     const CellIndex sCell = sCurrentCell();
-    float afValue[8];
-    vCellValues(fX, fY, fZ, fScale, afValue);
     SegmentKey aiKey[iMaxCellCorners];
-    const int iKeys = sSweep.bTetra ? iTetraCellSegments(sCell, afValue, sSweep.fIso, aiKey)
-                                    : iCubeCellSegments(sCell, afValue, sSweep.fIso, aiKey);
+    const int iKeys = sSweep.bTetra ? iTetraCellSegments(sCell, afCellValue, sSweep.fIso, aiKey)
+                                    : iCubeCellSegments(sCell, afCellValue, sSweep.fIso, aiKey);
     if (iKeys != iCellCorners) {
         throw std::runtime_error("cell " + std::to_string(sCell.iX) + ", " +
                                  std::to_string(sCell.iY) + ", " + std::to_string(sCell.iZ) +
@@ -73,13 +70,14 @@ void vHandOnCell(float fX, float fY, float fZ, float fScale) {
 
 void vKeyedCell(float fX, float fY, float fZ, float fScale) {
     iCellCorners = 0;
+    iCellSamples = 0;
     if (sSweep.bTetra) {
         vMarchCube2(fX, fY, fZ, fScale);
     } else {
         vMarchCube1(fX, fY, fZ, fScale);
     }
     if (iCellCorners > 0) {
-        vHandOnCell(fX, fY, fZ, fScale);
+        vHandOnCell();
     }
     iCellsDone++;
     vProgressCell(iCellsDone);
