@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "case_index.h"
 #include "cube_tables.h"
 #include "polygonize.h"
 #include "tetrahedron_tables.h"
@@ -25,17 +26,6 @@ SegmentKey iSegment(const CellIndex& sCell, int iCorner1, int iCorner2) {
     const SegmentKey iPoint1 = iLatticePoint(sCell, iCorner1);
     const SegmentKey iPoint2 = iLatticePoint(sCell, iCorner2);
     return std::min(iPoint1, iPoint2) << 32 | std::max(iPoint1, iPoint2);
-}
-
-// Bit v set where value v is at or below the iso value; NaN counts as above.
-int iCaseIndex(const float* afValue, int iCount, float fIso) {
-    int iFlagIndex = 0;
-    for (int iVertex = 0; iVertex < iCount; iVertex++) {
-        if (afValue[iVertex] <= fIso) {
-            iFlagIndex |= 1 << iVertex;
-        }
-    }
-    return iFlagIndex;
 }
 
 }  // namespace

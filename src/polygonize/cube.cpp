@@ -1,6 +1,7 @@
 // Marching cubes: the surface inside one cube cell.
 #include <cstdint>
 
+#include "case_index.h"
 #include "cube_tables.h"
 #include "emit.h"
 #include "field.h"
@@ -15,8 +16,9 @@ namespace {
 // again here; nothing is shared between cells. Kept out of vMarchCube1 so
 // that the cells that cross nothing, most of every grid, pay for none of its
 // set-up.
-[[gnu::noinline]] void vPolygonizeCrossedCell(const float* afCubeValue, int iFlagIndex, float fX,
-                                              float fY, float fZ, float fScale) {
+[[gnu::noinline]] void vPolygonizeCrossedCell(const float* afCubeValue, float fX, float fY,
+                                              float fZ, float fScale) {
+    const int iFlagIndex = iCaseIndex(afCubeValue, 8, fTargetValue);
     const std::int32_t iEdgeFlags = aiCubeEdgeFlags[iFlagIndex];
     GLvector asEdgeVertex[12];
     GLvector asEdgeNorm[12];
@@ -92,15 +94,7 @@ template <void vSampleCorners(const CellSpan&, float*)>
         return;
     }
 
-    // A NaN sample compares false and so counts as above the iso value.
-    int iFlagIndex = 0;
-    for (int iVertexTest = 0; iVertexTest < 8; iVertexTest++) {
-        if (afCubeValue[iVertexTest] <= fTargetValue) {
-            iFlagIndex |= 1 << iVertexTest;
-        }
-    }
-
-    vPolygonizeCrossedCell(afCubeValue, iFlagIndex, fX, fY, fZ, fScale);
+    vPolygonizeCrossedCell(afCubeValue, fX, fY, fZ, fScale);
 }
 
 // One cell, its corners sampled the way the slot's function allows. Built

@@ -1,6 +1,7 @@
 // Marching tetrahedra: the cell cut into six tetrahedra, each polygonized by
 // itself. It has the polygonizer's shape and can stand in the slot in place of
 // the cube polygonizer.
+#include "case_index.h"
 #include "cube_tables.h"
 #include "emit.h"
 #include "field.h"
@@ -10,12 +11,7 @@
 // Crossings are not shared between tetrahedra: a line that lies in two of them
 // is interpolated by both, in opposite directions where it ends at corner 0.
 void vMarchTetrahedron(GLvector* pasTetrahedronPosition, float* pafTetrahedronValue) {
-    int iFlagIndex = 0;
-    for (int iVertex = 0; iVertex < 4; iVertex++) {
-        if (pafTetrahedronValue[iVertex] <= fTargetValue) {
-            iFlagIndex |= 1 << iVertex;
-        }
-    }
+    const int iFlagIndex = iCaseIndex(pafTetrahedronValue, 4, fTargetValue);
 
     const std::int32_t iEdgeFlags = aiTetrahedronEdgeFlags[iFlagIndex];
     if (iEdgeFlags == 0) {
