@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "field.h"
+#include "multiversion.h"
 #include "shared_differences.h"
 
 namespace {
@@ -43,8 +44,7 @@ template <void vSampleStencil(const NormalStencil&, float*)>
 
 // Built for AVX2 as well as for any x86-64 processor, like the cube
 // polygonizer's cells (see vMarchCube1).
-__attribute__((target_clones("avx2", "default"))) void vNormalAt(GLvector& rfNormal, float fX,
-                                                                 float fY, float fZ) {
+ORVANE_MULTIVERSIONED void vNormalAt(GLvector& rfNormal, float fX, float fY, float fZ) {
     if (fSample == fSample1) {
         vNormalSampledBy<vPointSourcesAtStencil>(rfNormal, fX, fY, fZ);
     } else if (fSample == fSample2) {

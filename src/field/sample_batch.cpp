@@ -20,6 +20,7 @@
 // The AVX2 version is chosen when the program loads, on processors that have
 // it; the default version runs on any x86-64 processor.
 #include "field.h"
+#include "multiversion.h"
 
 namespace {
 
@@ -83,13 +84,13 @@ template <float fValueAt(const SourceCoordinates&, double, double, double)>
     }
 }
 
-__attribute__((target_clones("avx2", "default"))) void vPointSourcesBatch(
-    const float* afX, const float* afY, const float* afZ, float* afValue, int iCount) {
+ORVANE_MULTIVERSIONED void vPointSourcesBatch(const float* afX, const float* afY, const float* afZ,
+                                              float* afValue, int iCount) {
     vEvaluate<fPointSources>(afX, afY, afZ, afValue, iCount);
 }
 
-__attribute__((target_clones("avx2", "default"))) void vLineSourcesBatch(
-    const float* afX, const float* afY, const float* afZ, float* afValue, int iCount) {
+ORVANE_MULTIVERSIONED void vLineSourcesBatch(const float* afX, const float* afY, const float* afZ,
+                                             float* afValue, int iCount) {
     vEvaluate<fLineSources>(afX, afY, afZ, afValue, iCount);
 }
 

@@ -5,6 +5,7 @@
 #include "cube_tables.h"
 #include "emit.h"
 #include "field.h"
+#include "multiversion.h"
 #include "polygonize.h"
 #include "shared_differences.h"
 
@@ -102,8 +103,7 @@ template <void vSampleCorners(const CellSpan&, float*)>
 // corners' evaluation for its own processor, and the cell's path from the
 // corners' coordinates to the test of whether the surface crosses it is
 // laid out once per way of sampling.
-__attribute__((target_clones("avx2", "default"))) void vMarchCell(float fX, float fY, float fZ,
-                                                                  float fScale) {
+ORVANE_MULTIVERSIONED void vMarchCell(float fX, float fY, float fZ, float fScale) {
     if (fSample == fSample1) {
         vMarchCellSampledBy<vPointSourcesAtCorners>(fX, fY, fZ, fScale);
     } else if (fSample == fSample2) {

@@ -1,0 +1,12 @@
+// Routines built in several versions, one per processor family, of which the
+// loader picks the best the processor has. Only GCC and clang on x86-64 can
+// do that (target_clones); everywhere else, WebAssembly and other processors
+// among them, the same routines are built once, from the same generic vector
+// code, and compute the same values.
+#pragma once
+
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+#define ORVANE_MULTIVERSIONED __attribute__((target_clones("avx2", "default")))
+#else
+#define ORVANE_MULTIVERSIONED
+#endif
