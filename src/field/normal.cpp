@@ -23,16 +23,8 @@ const double fNormalStep = 0.01;
 // side, so the normal points toward lower field values. The differences are
 // not divided by the step: normalising makes that scale irrelevant.
 template <void vSampleStencil(const NormalStencil&, float*)>
-[[gnu::always_inline]] inline void vNormalSampledBy(GLvector& rfNormal, float fX, float fY,
-                                                    float fZ) {
-    // The six points in the order they are sampled, which is part of what the
-    // program does: lower and upper along x, then y, then z. Each displaced
-    // coordinate is rounded to float; the other two are passed as they are.
-    const NormalStencil sStencil = {
-        fX, float(fX - fNormalStep), float(fX + fNormalStep),
-        fY, float(fY - fNormalStep), float(fY + fNormalStep),
-        fZ, float(fZ - fNormalStep), float(fZ + fNormalStep),
-    };
+[[gnu::always_inline]] inline void vNormalSampledBy(GLvector& rfNormal,
+                                                    const NormalStencil& sStencil) {
     float afValue[6];
     vSampleStencil(sStencil, afValue);
 
@@ -43,23 +35,39 @@ template <void vSampleStencil(const NormalStencil&, float*)>
 }
 
 // Built for AVX2 as well as for any x86-64 processor, like the cube
-// polygonizer's cells (see vMarchCube1).
-ORVANE_MULTIVERSIONED void vNormalAt(GLvector& rfNormal, float fX, float fY, float fZ) {
+// polygonizer's cells (see vMarchCube1). Like every multi-versioned routine,
+// never inlined: into vGetNormal, which rounds the displaced coordinates to
+// float, it must not be (see there).
+ORVANE_MULTIVERSIONED void vNormalAt(GLvector& rfNormal, const NormalStencil& sStencil) {
     if (fSample == fSample1) {
-        vNormalSampledBy<vPointSourcesAtStencil>(rfNormal, fX, fY, fZ);
+        vNormalSampledBy<vPointSourcesAtStencil>(rfNormal, sStencil);
     } else if (fSample == fSample2) {
-        vNormalSampledBy<vLineSourcesAtStencil>(rfNormal, fX, fY, fZ);
+        vNormalSampledBy<vLineSourcesAtStencil>(rfNormal, sStencil);
     } else {
-        vNormalSampledBy<vSlotStencil>(rfNormal, fX, fY, fZ);
+        vNormalSampledBy<vSlotStencil>(rfNormal, sStencil);
     }
 }
 
 }  // namespace
 
-// A plain function in front of the multi-versioned vNormalAt (see
-// vSampleBatch1).
+// The six points in the order they are sampled, which is part of what the
+// program does: lower and upper along x, then y, then z. Each displaced
+// coordinate is worked out in double and rounded to float; the other two are
+// passed as they are.
+//
+// The roundings are made here, in a plain function, and the points' values
+// in vNormalAt, which is never inlined: GCC 12 at -O2 and -O3
+// packs two such roundings into a vector conversion, and when the rounded
+// values are then widened back to double in the same function, it folds the
+// pair of conversions away, dropping the rounding (docs/gcc12-lost-rounding.c
+// shows it in a few lines). A call between the two keeps every build exact.
 void vGetNormal(GLvector& rfNormal, float fX, float fY, float fZ) {
-    vNormalAt(rfNormal, fX, fY, fZ);
+    const NormalStencil sStencil = {
+        fX, float(fX - fNormalStep), float(fX + fNormalStep),
+        fY, float(fY - fNormalStep), float(fY + fNormalStep),
+        fZ, float(fZ - fNormalStep), float(fZ + fNormalStep),
+    };
+    vNormalAt(rfNormal, sStencil);
 }
 
 // Scales by the float reciprocal of the length rather than dividing by it.

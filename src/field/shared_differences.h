@@ -11,6 +11,10 @@
 // of the single call (see sample_batch.cpp): the same differences, squares
 // and sums, each sum's terms in the same order, the weight divided by the
 // sum, the quotients added to 0.0 in source order, one rounding to float.
+// The coordinates come in as floats already rounded, and a caller that
+// rounds them from doubles must do so in another, non-inlined function:
+// GCC 12 drops a rounding to float that the same function widens back to
+// double in a vector (docs/gcc12-lost-rounding.c; see vGetNormal).
 //
 // The vector types are GCC's generic ones, which hold no assumption about
 // the processor: each version of a multi-versioned caller lays them out in

@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 #include <limits>
+#include <string>
 #include <vector>
 
 #include "field.h"
@@ -148,6 +149,28 @@ float fPassThrough(float fX, float fY, float fZ) {
     return pfWrapped(fX, fY, fZ);
 }
 
+// The normal at each point through the field's shared differences and
+// through the wrapped field, one point at a time, bit for bit.
+void vExpectTheNormalOfOnePointAtATime(const std::vector<std::array<float, 3>>& aafPoint,
+                                       const char* sWhen) {
+    const auto iBits = [](const GLvector& s) {
+        return std::array<std::uint32_t, 3>{iFloatBits(s.fX), iFloatBits(s.fY), iFloatBits(s.fZ)};
+    };
+    for (SampleFunction* pfField : {fSample1, fSample2}) {
+        for (const auto& afP : aafPoint) {
+            GLvector sShared, sOneByOne;
+            fSample = pfField;
+            vGetNormal(sShared, afP[0], afP[1], afP[2]);
+            pfWrapped = pfField;
+            fSample = fPassThrough;
+            vGetNormal(sOneByOne, afP[0], afP[1], afP[2]);
+            EXPECT_EQ(iBits(sShared), iBits(sOneByOne))
+                << "field " << (pfField == fSample1 ? 1 : 2) << ", " << sWhen << ", at " << afP[0]
+                << " " << afP[1] << " " << afP[2];
+        }
+    }
+}
+
 }  // namespace
 
 // The point and line sources share their coordinate differences among the
@@ -169,24 +192,27 @@ TEST_F(NormalTest, PointAndLineSourcesGiveTheNormalOfOnePointAtATime) {
             aafPoint.push_back({0.3f, sSource.fY, sSource.fZ});
             aafPoint.push_back({float(sSource.fX + 0.01), sSource.fY, sSource.fZ});
         }
-        for (SampleFunction* pfField : {fSample1, fSample2}) {
-            for (const auto& afP : aafPoint) {
-                GLvector sShared, sOneByOne;
-                fSample = pfField;
-                vGetNormal(sShared, afP[0], afP[1], afP[2]);
-                pfWrapped = pfField;
-                fSample = fPassThrough;
-                vGetNormal(sOneByOne, afP[0], afP[1], afP[2]);
-                const auto iBits = [](const GLvector& s) {
-                    return std::array<std::uint32_t, 3>{iFloatBits(s.fX), iFloatBits(s.fY),
-                                                        iFloatBits(s.fZ)};
-                };
-                EXPECT_EQ(iBits(sShared), iBits(sOneByOne))
-                    << "field " << (pfField == fSample1 ? 1 : 2) << ", time " << fT << " at "
-                    << afP[0] << " " << afP[1] << " " << afP[2];
-            }
-        }
+        vExpectTheNormalOfOnePointAtATime(aafPoint, ("time " + std::to_string(fT)).c_str());
     }
+}
+
+// A point where a displaced coordinate left unrounded (a double one step
+// from the float the normal samples) changes the lower z neighbour's value
+// by one float step, and the unit normal in its last bits: what a build that
+// drops the rounding gives.
+TEST_F(NormalTest, RoundsEveryDisplacedCoordinateBeforeSamplingIt) {
+    const float fPlaced = 0.5f * 1.02061856f;
+    for (GLvector& sSource : sSourcePoint) {
+        sSource = GLvector{0.5f, 0.5f, 0.5f};
+    }
+    sSourcePoint[0].fX = fPlaced;
+    sSourcePoint[1].fY = fPlaced;
+    sSourcePoint[2].fZ = fPlaced;
+    const float fX = 0.285714298f, fY = 0.428571463f, fZ = 0.405072898f;
+
+    fSample = fSample1;
+    ASSERT_EQ(iFloatBits(fSample1(fX, fY, float(fZ - 0.01))), iFloatBits(46.5618553f));
+    vExpectTheNormalOfOnePointAtATime({{fX, fY, fZ}}, "sources placed by hand");
 }
 
 TEST(NormalizeVector, MultipliesByTheRoundedReciprocalOfTheLength) {
