@@ -60,6 +60,12 @@ check: deps
 	@$(FUZZER) tests/fuzz/corpus/* 2>build/fuzz/replay.log || { cat build/fuzz/replay.log; exit 1; }
 	@echo "fuzz corpus: $$(ls tests/fuzz/corpus | wc -l) inputs replayed by the libFuzzer target"
 
+# The exactness tests at -O2, under an emulated processor without AVX and
+# with clang (README, "More checks").
+.PHONY: exact
+exact: build
+	@scripts/exactness
+
 lint: configure
 	@scripts/lint $(BUILD_DIR)
 
