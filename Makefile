@@ -33,13 +33,19 @@ package: build
 	@cmake --build --preset $(PRESET) --target package
 # Performance: the benchmarks (OpenGL replaced by a counting sink), the frame
 # rate of the real viewer in a private Xvfb, and its peak memory. The README's
-# "Performance" section says what each prints.
-.PHONY: bench fps memory
+# "Performance" section says what each prints. bench and fps also keep their
+# figures in $(BUILD_DIR), from which `make plots` draws the charts in docs/:
+# `make bench fps plots` measures and draws them all.
+.PHONY: bench fps memory plots
 bench: build
-	@$(BUILD_DIR)/bench/orvane_bench $(BENCH_ARGS)
+	@$(BUILD_DIR)/bench/orvane_bench --benchmark_out=$(BUILD_DIR)/bench.json \
+	  --benchmark_out_format=json $(BENCH_ARGS)
 
 fps: build
-	@scripts/fps $(BUILD_DIR)/orvane $(BUILD_DIR)/bench/orvane_fps_floor
+	@scripts/fps $(BUILD_DIR)/orvane $(BUILD_DIR)/bench/orvane_fps_floor $(BUILD_DIR)/fps.json
+
+plots: deps
+	@scripts/plots $(BUILD_DIR) docs
 
 memory: build
 	@scripts/memory $(BUILD_DIR)/orvane
