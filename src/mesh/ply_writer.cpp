@@ -2,7 +2,6 @@
 // its colour as three bytes, the float colour clamped to [0, 1] as OpenGL
 // clamps it and scaled to 0..255; per face a byte count (3) and three int
 // vertex numbers.
-#include <cmath>
 #include <cstdio>
 
 #include "little_endian.h"
@@ -23,12 +22,17 @@ void vWriteHeader(std::FILE* pFile, std::uint64_t iVertices, std::uint64_t iFace
                  (unsigned long long)iVertices, (unsigned long long)iFaces);
 }
 
+// As std::lround(std::fmin(std::fmax(fValue, 0), 1) * 255) would give, without
+// three library calls per byte: a NaN fails both comparisons and clamps to 0,
+// and the product of a float and 255 has at most 32 significant bits, so
+// adding 0.5 is exact and truncating it rounds half away from zero.
 std::uint8_t iColorByte(float fValue) {
-    return std::uint8_t(std::lround(std::fmin(std::fmax(double(fValue), 0.0), 1.0) * 255.0));
+    double fClamped = double(fValue) > 0.0 ? double(fValue) : 0.0;
+    fClamped = fClamped < 1.0 ? fClamped : 1.0;
+    return std::uint8_t(fClamped * 255.0 + 0.5);
 }
 
-void vWriteVertex(std::FILE* pFile, const MeshCorner& rsCorner) {
-    ByteRecord sRecord;
+void vPutVertex(ByteRecord& sRecord, const MeshCorner& rsCorner) {
     for (const GLvector* pVector : {&rsCorner.sPosition, &rsCorner.sNormal}) {
         vPutF32(sRecord, pVector->fX);
         vPutF32(sRecord, pVector->fY);
@@ -37,6 +41,11 @@ void vWriteVertex(std::FILE* pFile, const MeshCorner& rsCorner) {
     vPutByte(sRecord, iColorByte(rsCorner.sColor.fX));
     vPutByte(sRecord, iColorByte(rsCorner.sColor.fY));
     vPutByte(sRecord, iColorByte(rsCorner.sColor.fZ));
+}
+
+void vWriteVertex(std::FILE* pFile, const MeshCorner& rsCorner) {
+    ByteRecord sRecord;
+    vPutVertex(sRecord, rsCorner);
     std::fwrite(sRecord.aiByte, 1, sRecord.iSize, pFile);
 }
 
@@ -54,10 +63,13 @@ void vStartStream(std::FILE* pFile) {
     vWriteHeader(pFile, 0, 0);
 }
 
+// The three vertices in one write.
 void vStreamTriangle(std::FILE* pFile, const MeshCorner* asCorner, std::uint64_t /*iTriangle*/) {
+    ByteRecord sRecord;
     for (int iCorner = 0; iCorner < 3; iCorner++) {
-        vWriteVertex(pFile, asCorner[iCorner]);
+        vPutVertex(sRecord, asCorner[iCorner]);
     }
+    std::fwrite(sRecord.aiByte, 1, sRecord.iSize, pFile);
 }
 
 // Corner i of the stream is vertex i, so the faces follow from the count.
