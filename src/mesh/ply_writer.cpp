@@ -2,6 +2,7 @@
 // its colour as three bytes, the float colour clamped to [0, 1] as OpenGL
 // clamps it and scaled to 0..255; per face a byte count (3) and three int
 // vertex numbers.
+#include <cmath>
 #include <cstdio>
 
 #include "little_endian.h"
@@ -22,14 +23,8 @@ void vWriteHeader(std::FILE* pFile, std::uint64_t iVertices, std::uint64_t iFace
                  (unsigned long long)iVertices, (unsigned long long)iFaces);
 }
 
-// As std::lround(std::fmin(std::fmax(fValue, 0), 1) * 255) would give, without
-// three library calls per byte: a NaN fails both comparisons and clamps to 0,
-// and the product of a float and 255 has at most 32 significant bits, so
-// adding 0.5 is exact and truncating it rounds half away from zero.
 std::uint8_t iColorByte(float fValue) {
-    double fClamped = double(fValue) > 0.0 ? double(fValue) : 0.0;
-    fClamped = fClamped < 1.0 ? fClamped : 1.0;
-    return std::uint8_t(fClamped * 255.0 + 0.5);
+    return std::uint8_t(std::lround(std::fmin(std::fmax(double(fValue), 0.0), 1.0) * 255.0));
 }
 
 void vPutVertex(ByteRecord& sRecord, const MeshCorner& rsCorner) {
