@@ -11,6 +11,14 @@ extern float fStepSize;
 extern float fTargetValue;
 extern Polygonizer* vMarchCube;
 
+// Called by both polygonizers for every cell the surface crosses, with its
+// eight corner values (corner order of a2fVertexOffset) and its lowest corner,
+// before the cell's first OpenGL call. The viewer never sets it; orvane-mesh
+// does, to learn each crossed cell and the values its case was formed from
+// while the field itself stays in the sample slot.
+typedef void CrossedCellHook(const float* afCubeValue, float fX, float fY, float fZ);
+extern CrossedCellHook* pfCrossedCellHook;
+
 void vMarchingCubes();
 float fGetOffset(float fValue1, float fValue2, float fValueDesired);
 

@@ -1,41 +1,40 @@
-// The sweep is the viewer's own: vMarchingCubes with the chosen polygonizer in
-// the slot vMarchCube. Two pass-throughs sit in the slots: one counts the
-// sample calls and keeps each cell's corner values, the other knows which
-// cell is being polygonized (the sweep's order is fixed: x outermost, z
-// fastest) and names each corner's segment.
+// The sweep is the viewer's own, vMarchingCubes with the chosen polygonizer in
+// the slot vMarchCube, and so is the sample slot's function where it is the
+// point or the line sources: the polygonizers evaluate them as the viewer
+// does. Any other function goes through a pass-through that counts its calls.
+// The polygonizers' hook for crossed cells says which cell is being
+// polygonized and the values its case was formed from, so each corner's
+// segment can be named; every other cell emits nothing.
 #include "extract.h"
 
 #include <chrono>
+#include <cmath>
 #include <stdexcept>
 #include <string>
 
 #include "field.h"
 #include "polygonize.h"
 #include "progress.h"
+#include "sample_count.h"
 
 namespace {
 
 SweepSettings sSweep;
 TriangleSink* pfTriangleSink = nullptr;
-std::uint64_t iSampleCalls = 0;
-std::int64_t iCellsDone = 0;
+std::uint64_t iCountedCalls = 0;
+std::uint64_t iNormals = 0;
 MeshCorner asCellCorner[iMaxCellCorners];
 int iCellCorners = 0;
-// Both polygonizers sample a cell's eight corners first, in corner order:
-// kept, they are the values the cell's case was formed from.
+// The crossed cell being emitted, and the values its case was formed from.
+bool bCellOpen = false;
+CellIndex sOpenCell;
 float afCellValue[8];
-int iCellSamples = 0;
 
 // Going through this slot makes the polygonizers take their samples one call
 // at a time; the values are those of the field itself.
 float fCountedSample(float fX, float fY, float fZ) {
-    iSampleCalls++;
-    const float fValue = sSweep.pfField(fX, fY, fZ);
-    if (iCellSamples < 8) {
-        afCellValue[iCellSamples] = fValue;
-    }
-    iCellSamples++;
-    return fValue;
+    iCountedCalls++;
+    return sSweep.pfField(fX, fY, fZ);
 }
 
 void vKeepCorner(const MeshCorner& rsCorner) {
@@ -45,15 +44,16 @@ void vKeepCorner(const MeshCorner& rsCorner) {
     iCellCorners++;
 }
 
-CellIndex sCurrentCell() {
-    const std::int64_t iGrid = sSweep.iGrid;
-    return {std::int32_t(iCellsDone / (iGrid * iGrid)), std::int32_t(iCellsDone / iGrid % iGrid),
-            std::int32_t(iCellsDone % iGrid), sSweep.iGrid};
+// The sweep's cell origins are the index times fStepSize rounded to float,
+// within a part in 2^24 of the product, so for grids of up to 1024 cells per
+// axis the nearest integer to origin / step is the index, far from a tie.
+std::int32_t iCellIndexAt(float fOrigin) {
+    return std::int32_t(std::lround(double(fOrigin) / double(fStepSize)));
 }
 
 // A cell's corners, as the polygonizer emitted them, with their segments.
 void vHandOnCell() {
-    const CellIndex sCell = sCurrentCell();
+    const CellIndex& sCell = sOpenCell;
     SegmentKey aiKey[iMaxCellCorners];
     const int iKeys = sSweep.bTetra ? iTetraCellSegments(sCell, afCellValue, sSweep.fIso, aiKey)
                                     : iCubeCellSegments(sCell, afCellValue, sSweep.fIso, aiKey);
@@ -68,30 +68,50 @@ void vHandOnCell() {
     }
 }
 
-void vKeyedCell(float fX, float fY, float fZ, float fScale) {
-    iCellCorners = 0;
-    iCellSamples = 0;
-    if (sSweep.bTetra) {
-        vMarchCube2(fX, fY, fZ, fScale);
-    } else {
-        vMarchCube1(fX, fY, fZ, fScale);
-    }
-    if (iCellCorners > 0) {
+// A cell's corners are all emitted before the next crossed cell starts, or
+// before the sweep returns: that is when they are handed on.
+void vCloseCell() {
+    if (bCellOpen) {
         vHandOnCell();
+    } else if (iCellCorners > 0) {
+        throw std::runtime_error("corners emitted outside a crossed cell");
     }
-    iCellsDone++;
-    vProgressCell(iCellsDone);
+    bCellOpen = false;
+    iCellCorners = 0;
+}
+
+void vCrossedCell(const float* afCubeValue, float fX, float fY, float fZ) {
+    vCloseCell();
+    bCellOpen = true;
+    sOpenCell = {iCellIndexAt(fX), iCellIndexAt(fY), iCellIndexAt(fZ), sSweep.iGrid};
+    for (int iCorner = 0; iCorner < 8; iCorner++) {
+        afCellValue[iCorner] = afCubeValue[iCorner];
+    }
+    iNormals += unsigned(sSweep.bTetra ? iTetraCellNormals(afCubeValue, sSweep.fIso)
+                                       : iCubeCellNormals(afCubeValue, sSweep.fIso));
+    const std::int64_t iGrid = sSweep.iGrid;
+    vProgressCell((sOpenCell.iX * iGrid + sOpenCell.iY) * iGrid + sOpenCell.iZ);
 }
 
 void vApplySettings(const SweepSettings& sSettings) {
     sSweep = sSettings;
     vSetTime(sSettings.fTime);
-    fSample = fCountedSample;
+    const bool bFieldInSlot = sSettings.pfField == fSample1 || sSettings.pfField == fSample2;
+    fSample = bFieldInSlot ? sSettings.pfField : fCountedSample;
     fTargetValue = sSettings.fIso;
     iDataSetSize = sSettings.iGrid;
     // As the viewer's keys compute it.
     fStepSize = float(1.0 / iDataSetSize);
-    vMarchCube = vKeyedCell;
+    vMarchCube = sSettings.bTetra ? vMarchCube2 : vMarchCube1;
+}
+
+// Counted where a pass-through stands in the slot, else worked out.
+std::uint64_t iSampleCalls() {
+    if (fSample == fCountedSample) {
+        return iCountedCalls;
+    }
+    const std::uint64_t iGrid = std::uint64_t(sSweep.iGrid);
+    return iSamplesPerCell * iGrid * iGrid * iGrid + iSamplesPerNormal * iNormals;
 }
 
 }  // namespace
@@ -113,18 +133,23 @@ float fFrameClock(std::int64_t iFrames) {
 void vRunSweep(const SweepSettings& sSettings, TriangleSink* pfSink, SweepCounts& sCounts) {
     vApplySettings(sSettings);
     pfTriangleSink = pfSink;
-    iSampleCalls = 0;
-    iCellsDone = 0;
+    iCountedCalls = 0;
+    iNormals = 0;
+    bCellOpen = false;
+    iCellCorners = 0;
     pCornerSink = vKeepCorner;
+    pfCrossedCellHook = vCrossedCell;
     const std::int64_t iGrid = sSettings.iGrid;
     vProgressStart(iGrid * iGrid * iGrid);
 
     const auto sStart = std::chrono::steady_clock::now();
     vMarchingCubes();
+    vCloseCell();
     const std::chrono::duration<double> sElapsed = std::chrono::steady_clock::now() - sStart;
 
     vProgressEnd();
+    pfCrossedCellHook = nullptr;
     pCornerSink = nullptr;
-    sCounts.iSampleCalls = iSampleCalls;
+    sCounts.iSampleCalls = iSampleCalls();
     sCounts.fSeconds = sElapsed.count();
 }

@@ -6,7 +6,8 @@
 #include <cstring>
 
 struct ByteRecord {
-    std::uint8_t aiByte[64];
+    // A PLY triangle's three vertices, 81 bytes, are the longest record.
+    std::uint8_t aiByte[96];
     std::size_t iSize = 0;
 };
 

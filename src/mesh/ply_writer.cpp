@@ -27,8 +27,7 @@ std::uint8_t iColorByte(float fValue) {
     return std::uint8_t(std::lround(std::fmin(std::fmax(double(fValue), 0.0), 1.0) * 255.0));
 }
 
-void vWriteVertex(std::FILE* pFile, const MeshCorner& rsCorner) {
-    ByteRecord sRecord;
+void vPutVertex(ByteRecord& sRecord, const MeshCorner& rsCorner) {
     for (const GLvector* pVector : {&rsCorner.sPosition, &rsCorner.sNormal}) {
         vPutF32(sRecord, pVector->fX);
         vPutF32(sRecord, pVector->fY);
@@ -37,6 +36,11 @@ void vWriteVertex(std::FILE* pFile, const MeshCorner& rsCorner) {
     vPutByte(sRecord, iColorByte(rsCorner.sColor.fX));
     vPutByte(sRecord, iColorByte(rsCorner.sColor.fY));
     vPutByte(sRecord, iColorByte(rsCorner.sColor.fZ));
+}
+
+void vWriteVertex(std::FILE* pFile, const MeshCorner& rsCorner) {
+    ByteRecord sRecord;
+    vPutVertex(sRecord, rsCorner);
     std::fwrite(sRecord.aiByte, 1, sRecord.iSize, pFile);
 }
 
@@ -54,10 +58,13 @@ void vStartStream(std::FILE* pFile) {
     vWriteHeader(pFile, 0, 0);
 }
 
+// The three vertices in one write.
 void vStreamTriangle(std::FILE* pFile, const MeshCorner* asCorner, std::uint64_t /*iTriangle*/) {
+    ByteRecord sRecord;
     for (int iCorner = 0; iCorner < 3; iCorner++) {
-        vWriteVertex(pFile, asCorner[iCorner]);
+        vPutVertex(sRecord, asCorner[iCorner]);
     }
+    std::fwrite(sRecord.aiByte, 1, sRecord.iSize, pFile);
 }
 
 // Corner i of the stream is vertex i, so the faces follow from the count.

@@ -1,4 +1,4 @@
-// The clock is read every few thousand cells only, and the line is redrawn at
+// The clock is read every few hundred calls only, and the line is redrawn at
 // most a few times a second, so the sweep does not pay for its own progress.
 #include "progress.h"
 
@@ -12,9 +12,10 @@ namespace {
 bool bTerminal = false;
 bool bShown = false;
 std::int64_t iTotal = 0;
+std::int64_t iCalls = 0;
 double fNextDraw = 0.0;
 
-const std::int64_t iCellsBetweenLooks = 4096;
+const std::int64_t iCallsBetweenLooks = 256;
 
 double fNowSeconds() {
     return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch())
@@ -27,11 +28,12 @@ void vProgressStart(std::int64_t iTotalCells) {
     bTerminal = isatty(STDERR_FILENO) == 1;
     bShown = false;
     iTotal = iTotalCells;
+    iCalls = 0;
     fNextDraw = fNowSeconds() + 1.0;
 }
 
 void vProgressCell(std::int64_t iCellsDone) {
-    if (!bTerminal || iCellsDone % iCellsBetweenLooks != 0) {
+    if (!bTerminal || ++iCalls % iCallsBetweenLooks != 0) {
         return;
     }
     const double fNow = fNowSeconds();

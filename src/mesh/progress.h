@@ -5,6 +5,8 @@
 #include <cstdint>
 
 void vProgressStart(std::int64_t iTotalCells);
+// Called now and then during the sweep (orvane-mesh calls it at each cell the
+// surface crosses) with the number of cells finished so far.
 void vProgressCell(std::int64_t iCellsDone);
 // Clears the line if one was shown.
 void vProgressEnd();

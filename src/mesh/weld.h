@@ -3,17 +3,24 @@
 #pragma once
 
 #include <cstdint>
-#include <unordered_map>
 #include <vector>
 
 #include "capture.h"
 #include "segment.h"
 
+// The vertex of each segment met so far, by open addressing: a slot holds a
+// segment's key and its vertex number, or the key 0, which no segment has
+// (its two lattice points differ, so the larger is above 0).
+struct SegmentSlot {
+    SegmentKey iKey;
+    std::uint32_t iVertex;
+};
+
 struct WeldedMesh {
     std::vector<MeshCorner> asVertex;
     // Three vertex numbers per triangle, in the order emitted.
     std::vector<std::uint32_t> aiTriangle;
-    std::unordered_map<SegmentKey, std::uint32_t> mapVertexOfSegment;
+    std::vector<SegmentSlot> asSlot;
 };
 
 // Every emitted corner is one entry of aiTriangle, welded or not.

@@ -19,6 +19,9 @@ namespace {
 // set-up.
 [[gnu::noinline]] void vPolygonizeCrossedCell(const float* afCubeValue, float fX, float fY,
                                               float fZ, float fScale) {
+    if (pfCrossedCellHook != nullptr) {
+        pfCrossedCellHook(afCubeValue, fX, fY, fZ);
+    }
     const int iFlagIndex = iCaseIndex(afCubeValue, 8, fTargetValue);
     const std::int32_t iEdgeFlags = aiCubeEdgeFlags[iFlagIndex];
     GLvector asEdgeVertex[12];

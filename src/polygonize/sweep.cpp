@@ -7,6 +7,7 @@ std::int32_t iDataSetSize = 16;
 float fStepSize = float(1.0 / iDataSetSize);
 float fTargetValue = 48.0f;
 Polygonizer* vMarchCube = vMarchCube1;
+CrossedCellHook* pfCrossedCellHook = nullptr;
 
 // Visits the cells with z varying fastest. The cell size passed on is
 // fStepSize itself, so every cell of a sweep has the same edge length even

@@ -58,6 +58,13 @@ void vMarchCube2(float fX, float fY, float fZ, float fScale) {
     }
     float afCubeValue[8];
     vSamplePoints(afCornerX, afCornerY, afCornerZ, afCubeValue, 8);
+    // The cells the surface crosses are those the cube polygonizer calls
+    // crossed: some tetrahedron then has corners on both sides, since the six
+    // share corners 0 and 6 and together hold all eight.
+    if (pfCrossedCellHook != nullptr &&
+        aiCubeEdgeFlags[iCaseIndex(afCubeValue, 8, fTargetValue)] != 0) {
+        pfCrossedCellHook(afCubeValue, fX, fY, fZ);
+    }
 
     GLvector asTetrahedronPosition[4];
     float afTetrahedronValue[4];

@@ -92,8 +92,8 @@ float fClockAfter(int iFrames) {
     return fClock;
 }
 
-// The viewer's sweep for the setting, against the recording stand-in.
-std::vector<EmittedCorner> asRecordSweep(const Setting& s) {
+// The viewer's settings for the setting: the field in the slot.
+void vApplySetting(const Setting& s) {
     SampleFunction* const apfField[3] = {fSample1, fSample2, fSample3};
     fSample = apfField[s.iField - 1];
     vMarchCube = std::string(s.sPolygonizer) == "tetra" ? vMarchCube2 : vMarchCube1;
@@ -101,8 +101,32 @@ std::vector<EmittedCorner> asRecordSweep(const Setting& s) {
     fStepSize = float(1.0 / s.iGrid);
     fTargetValue = s.fIso;
     vSetTime(fClockAfter(s.iFrame));
+}
+
+// The viewer's sweep for the setting, against the recording stand-in.
+std::vector<EmittedCorner> asRecordSweep(const Setting& s) {
+    vApplySetting(s);
     vMarchingCubes();
     return asEmittedCorners();
+}
+
+SampleFunction* fCountedField = nullptr;
+std::uint64_t iCountedCalls = 0;
+
+float fCountingSample(float fX, float fY, float fZ) {
+    iCountedCalls++;
+    return fCountedField(fX, fY, fZ);
+}
+
+// The sample calls of the viewer's sweep for the setting, counted by a
+// function in the slot that passes every call on to the field.
+std::uint64_t iCountSampleCalls(const Setting& s) {
+    vApplySetting(s);
+    fCountedField = fSample;
+    iCountedCalls = 0;
+    fSample = fCountingSample;
+    vMarchingCubes();
+    return iCountedCalls;
 }
 
 std::string sRunTool(const Setting& s, const std::string& sOptions) {
@@ -114,6 +138,24 @@ std::string sRunTool(const Setting& s, const std::string& sOptions) {
              << sOptions << " -o " << sPath << " >/dev/null";
     EXPECT_EQ(std::system(sCommand.str().c_str()), 0) << sCommand.str();
     return sPath;
+}
+
+// What the tool prints with --json and no file.
+std::string sRunToolJson(const Setting& s) {
+    std::ostringstream sCommand;
+    sCommand << ORVANE_MESH_BINARY << " --field " << s.iField << " --polygonizer " << s.sPolygonizer
+             << " --grid " << s.iGrid << " --frame " << s.iFrame << " --iso " << s.fIso
+             << " --json";
+    std::FILE* pPipe = ::popen(sCommand.str().c_str(), "r");
+    EXPECT_NE(pPipe, nullptr) << sCommand.str();
+    std::string sOutput;
+    char acBuffer[4096];
+    std::size_t iRead = 0;
+    while (pPipe != nullptr && (iRead = std::fread(acBuffer, 1, sizeof acBuffer, pPipe)) > 0) {
+        sOutput.append(acBuffer, iRead);
+    }
+    EXPECT_EQ(pPipe == nullptr ? -1 : ::pclose(pPipe), 0) << sCommand.str();
+    return sOutput;
 }
 
 // Names each test by its setting.
@@ -152,12 +194,26 @@ TEST_P(StreamOfTheViewer, UnweldedFileHoldsEveryCornerBitForBitInOrder) {
     }
 }
 
+TEST_P(StreamOfTheViewer, SampleCallsAreThoseACountingFunctionInTheSlotSees) {
+    const std::uint64_t iExpected = iCountSampleCalls(GetParam());
+    const std::string sJson = sRunToolJson(GetParam());
+    const std::string sKey = "\"sample_calls\":";
+    const std::size_t iAt = sJson.find(sKey);
+    ASSERT_NE(iAt, std::string::npos) << sJson;
+    EXPECT_EQ(std::strtoull(sJson.c_str() + iAt + sKey.size(), nullptr, 10), iExpected) << sJson;
+}
+
 // Both polygonizers on all three fields; grids that are and are not powers of
 // two; the first frame, frames with the sources apart, and iso values off
-// the default.
+// the default. At frame 0 the point sources meet on a grid point, and at
+// grid 16 the second field's fixed line runs through grid points: infinite
+// corner values.
 INSTANTIATE_TEST_SUITE_P(
     FieldsAndPolygonizers, StreamOfTheViewer,
     ::testing::Values(Setting{1, "cube", 16, 1, 48.0f}, Setting{1, "tetra", 16, 1, 48.0f},
-                      Setting{1, "tetra", 23, 90, 30.0f}, Setting{2, "cube", 13, 57, 60.0f},
-                      Setting{2, "tetra", 16, 1, 48.0f}, Setting{3, "cube", 20, 300, 48.0f},
-                      Setting{3, "tetra", 11, 140, 55.5f}, Setting{3, "tetra", 1, 0, 48.0f}));
+                      Setting{1, "tetra", 23, 90, 30.0f}, Setting{1, "cube", 37, 200, 20.0f},
+                      Setting{1, "cube", 16, 0, 48.0f}, Setting{1, "tetra", 32, 0, 100.0f},
+                      Setting{2, "cube", 13, 57, 60.0f}, Setting{2, "cube", 16, 1, 48.0f},
+                      Setting{2, "tetra", 16, 1, 48.0f}, Setting{2, "tetra", 29, 170, 25.0f},
+                      Setting{3, "cube", 20, 300, 48.0f}, Setting{3, "tetra", 11, 140, 55.5f},
+                      Setting{3, "tetra", 1, 0, 48.0f}));

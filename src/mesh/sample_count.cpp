@@ -1,0 +1,22 @@
+// The normals a cell costs, from the same case tables the polygonizers read:
+// a normal for every bit of the edge mask.
+#include "sample_count.h"
+
+#include "case_index.h"
+#include "polygonize.h"
+#include "tetrahedron_tables.h"
+
+int iCubeCellNormals(const float* afValue, float fIso) {
+    return __builtin_popcount(unsigned(aiCubeEdgeFlags[iCaseIndex(afValue, 8, fIso)]));
+}
+
+int iTetraCellNormals(const float* afValue, float fIso) {
+    int iNormals = 0;
+    for (const std::int32_t* aiCorner : a2iTetrahedronsInACube) {
+        const float afTetrahedronValue[4] = {afValue[aiCorner[0]], afValue[aiCorner[1]],
+                                             afValue[aiCorner[2]], afValue[aiCorner[3]]};
+        iNormals += __builtin_popcount(
+            unsigned(aiTetrahedronEdgeFlags[iCaseIndex(afTetrahedronValue, 4, fIso)]));
+    }
+    return iNormals;
+}
