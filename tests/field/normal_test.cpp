@@ -151,10 +151,12 @@ float fPassThrough(float fX, float fY, float fZ) {
 }  // namespace
 
 // The point and line sources share their coordinate differences among the
-// six points; the normal must come out bit for bit as when it samples one
-// point at a time. Around source points, on lines (where two of the six
-// points give +infinity and the difference NaN), far away and at NaN.
-TEST_F(NormalTest, PointAndLineSourcesGiveTheNormalOfOnePointAtATime) {
+// six points, and the ripple its height between the two z neighbours; the
+// normal must come out bit for bit as when it samples one point at a time.
+// Around source points, on lines (where two of the six points give +infinity
+// and the difference NaN), far away (where the ripple's angle overflows) and
+// at NaN.
+TEST_F(NormalTest, SharedEvaluationGivesTheNormalOfOnePointAtATime) {
     for (float fT : {0.0f, 1.0f, 4.0f}) {
         vSetTime(fT);
         std::vector<std::array<float, 3>> aafPoint = {
@@ -169,7 +171,7 @@ TEST_F(NormalTest, PointAndLineSourcesGiveTheNormalOfOnePointAtATime) {
             aafPoint.push_back({0.3f, sSource.fY, sSource.fZ});
             aafPoint.push_back({float(sSource.fX + 0.01), sSource.fY, sSource.fZ});
         }
-        for (SampleFunction* pfField : {fSample1, fSample2}) {
+        for (SampleFunction* pfField : {fSample1, fSample2, fSample3}) {
             for (const auto& afP : aafPoint) {
                 GLvector sShared, sOneByOne;
                 fSample = pfField;
@@ -182,8 +184,11 @@ TEST_F(NormalTest, PointAndLineSourcesGiveTheNormalOfOnePointAtATime) {
                                                         iFloatBits(s.fZ)};
                 };
                 EXPECT_EQ(iBits(sShared), iBits(sOneByOne))
-                    << "field " << (pfField == fSample1 ? 1 : 2) << ", time " << fT << " at "
-                    << afP[0] << " " << afP[1] << " " << afP[2];
+                    << "field "
+                    << (pfField == fSample1   ? 1
+                        : pfField == fSample2 ? 2
+                                              : 3)
+                    << ", time " << fT << " at " << afP[0] << " " << afP[1] << " " << afP[2];
             }
         }
     }
