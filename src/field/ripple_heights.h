@@ -1,8 +1,8 @@
 // The rippled sheet, fSample3, in its two parts: the sheet's height over
-// (x, y), and the value at a height and a z. fSample3 is the one composed
-// with the other; the cube and tetrahedral polygonizers and the normal use
-// the parts to work out each height once for the points that stand over the
-// same (x, y).
+// (x, y), and the value at a height and a z. fSample3 takes the height at
+// its point and then the value there; the cube and tetrahedral polygonizers
+// and the normal work out each height once for all their points that stand
+// over the same (x, y).
 //
 // Why: nearly all of a ripple value's cost is its height, a double square
 // root and a float sine and cosine, and the height does not depend on z. A

@@ -4,8 +4,6 @@
 // only the returned value is rounded to float. A sample point on a source
 // point or line divides by zero and yields +infinity, which the polygonizers
 // treat as a value above any iso value.
-#include <cmath>
-
 #include "field.h"
 #include "ripple_heights.h"
 
