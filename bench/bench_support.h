@@ -46,9 +46,15 @@ SweepCensus sTakeCensus(std::size_t iMaxPoints);
 // nothing else but the loop: the least a sweep's sampling can cost.
 void vSampleAlone(const std::vector<GLvector>& asPoints, std::uint64_t iCalls);
 
-// Evaluates exactly iCalls points with the batch routine of the function in
-// the slot, going round the census's batches: the least a sweep's sampling
-// can cost where the slot's function has a batch routine (it must have one).
+// How the sweep evaluates the slot's function a batch at a time: the
+// function's batch routine, or for the ripple a routine that works out each
+// height once per batch as the cube polygonizer and the normal do; nullptr
+// for a function the sweep calls once per point.
+SampleBatch* pfSweepBatch();
+
+// Evaluates exactly iCalls points with pfSweepBatch(), going round the
+// census's batches: the least a sweep's sampling can cost where the sweep
+// evaluates the slot's function a batch at a time (it must).
 void vSampleBatched(const SweepCensus& sCensus, std::uint64_t iCalls);
 
 // CPU time of the calling thread, in seconds: other processes on a shared

@@ -64,15 +64,17 @@ BENCHMARK(LargeSweep)
     ->Unit(benchmark::kMillisecond);
 
 // Each iteration times one sweep, then the same number of sample calls made
-// alone (the old floor), then the same points evaluated by the field's batch
-// routine in the sweep's own batches (the new floor; a field without a batch
-// routine has the old floor for both), all in this thread's CPU time, so load
-// from other processes falls on all alike. The time reported is the sweep's.
+// alone (the old floor), then the same points evaluated in the sweep's own
+// batches as the sweep evaluates them (the new floor: by the field's batch
+// routine, or for the ripple with each height worked out once per batch; a
+// field the sweep calls once per point has the old floor for both), all in
+// this thread's CPU time, so load from other processes falls on all alike.
+// The time reported is the sweep's.
 void Floor(benchmark::State& rState) {
     SettingsGuard sGuard;
     vSetFrameOne(int(rState.range(0)), std::int32_t(rState.range(1)));
     const SweepCensus sCensus = sTakeCensus(iReplayPoints);
-    const bool bBatched = pfBatchOfSlot() != nullptr;
+    const bool bBatched = pfSweepBatch() != nullptr;
 
     double fSweepSeconds = 0.0;
     double fAloneSeconds = 0.0;

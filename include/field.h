@@ -25,8 +25,9 @@ void vSampleBatch1(const float* afX, const float* afY, const float* afZ, float* 
 void vSampleBatch2(const float* afX, const float* afY, const float* afZ, float* afValue,
                    int iCount);
 // The batch routine of the function in the slot fSample, or nullptr if it
-// has none. Only the point and line sources have one; any other function in
-// the slot, the ripple among them, is called once per point.
+// has none. Only the point and line sources have one; the ripple's cells
+// and normals share their heights instead (src/field/ripple_heights.h), and
+// any other function in the slot is called once per point.
 SampleBatch* pfBatchOfSlot();
 
 // Samples iCount points through the slot: in one batch where the slot's

@@ -3,6 +3,7 @@
 
 #include "field.h"
 #include "multiversion.h"
+#include "ripple_heights.h"
 #include "shared_differences.h"
 
 namespace {
@@ -10,8 +11,8 @@ namespace {
 const double fNormalStep = 0.01;
 
 // The ways the six points are sampled through the slot: the point or the
-// line sources worked out for the stencil, or vSamplePoints, which calls any
-// other function one point at a time.
+// line sources or the ripple worked out for the stencil, or vSamplePoints,
+// which calls any other function one point at a time.
 [[gnu::always_inline]] inline void vSlotStencil(const NormalStencil& s, float* afValue) {
     const float afPointX[6] = {s.fXLower, s.fXUpper, s.fX, s.fX, s.fX, s.fX};
     const float afPointY[6] = {s.fY, s.fY, s.fYLower, s.fYUpper, s.fY, s.fY};
@@ -43,6 +44,8 @@ ORVANE_MULTIVERSIONED void vNormalAt(GLvector& rfNormal, const NormalStencil& sS
         vNormalSampledBy<vPointSourcesAtStencil>(rfNormal, sStencil);
     } else if (fSample == fSample2) {
         vNormalSampledBy<vLineSourcesAtStencil>(rfNormal, sStencil);
+    } else if (fSample == fSample3) {
+        vNormalSampledBy<vRippleAtStencil>(rfNormal, sStencil);
     } else {
         vNormalSampledBy<vSlotStencil>(rfNormal, sStencil);
     }

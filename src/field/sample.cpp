@@ -4,9 +4,8 @@
 // only the returned value is rounded to float. A sample point on a source
 // point or line divides by zero and yields +infinity, which the polygonizers
 // treat as a value above any iso value.
-#include <cmath>
-
 #include "field.h"
+#include "ripple_heights.h"
 
 SampleFunction* fSample = fSample1;
 
@@ -44,13 +43,7 @@ float fSample2(float fX, float fY, float fZ) {
 }
 
 // A rippled sheet, falling with z, whose ripples run toward the vertical
-// axis through the cube's centre as the field time grows. The angle and the
-// height are kept in float on purpose: the ripple's phase coarsens with time.
+// axis through the cube's centre as the field time grows (ripple_heights.h).
 float fSample3(float fX, float fY, float fZ) {
-    const double fDx = 0.5 - fX;
-    const double fDy = 0.5 - fY;
-    const double fRadius = std::sqrt(fDx * fDx + fDy * fDy);
-    const float fAngle = float(20.0 * (fRadius + double(fTime)));
-    const float fHeight = float(1.5 + 0.1 * (double(std::sin(fAngle)) + double(std::cos(fAngle))));
-    return float(50.0 * (double(fHeight) - fZ));
+    return fRippleAtHeight(fRippleHeight(fX, fY), fZ);
 }

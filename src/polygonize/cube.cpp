@@ -7,6 +7,7 @@
 #include "field.h"
 #include "multiversion.h"
 #include "polygonize.h"
+#include "ripple_heights.h"
 #include "shared_differences.h"
 
 namespace {
@@ -49,8 +50,8 @@ namespace {
 }
 
 // The ways a cell's eight corners are sampled through the slot: the point or
-// the line sources worked out for the cell, or vSamplePoints, which calls
-// any other function one corner at a time.
+// the line sources or the ripple worked out for the cell, or vSamplePoints,
+// which calls any other function one corner at a time.
 [[gnu::always_inline]] inline void vSlotCorners(const CellSpan& sCell, float* afValue) {
     // Corners in the order of a2fVertexOffset.
     const float afCornerX[8] = {sCell.fX0, sCell.fX1, sCell.fX1, sCell.fX0,
@@ -111,6 +112,8 @@ ORVANE_MULTIVERSIONED void vMarchCell(float fX, float fY, float fZ, float fScale
         vMarchCellSampledBy<vPointSourcesAtCorners>(fX, fY, fZ, fScale);
     } else if (fSample == fSample2) {
         vMarchCellSampledBy<vLineSourcesAtCorners>(fX, fY, fZ, fScale);
+    } else if (fSample == fSample3) {
+        vMarchCellSampledBy<vRippleAtCorners>(fX, fY, fZ, fScale);
     } else {
         vMarchCellSampledBy<vSlotCorners>(fX, fY, fZ, fScale);
     }

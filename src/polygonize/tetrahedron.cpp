@@ -6,6 +6,7 @@
 #include "emit.h"
 #include "field.h"
 #include "polygonize.h"
+#include "ripple_heights.h"
 #include "tetrahedron_tables.h"
 
 // Crossings are not shared between tetrahedra: a line that lies in two of them
@@ -57,7 +58,14 @@ void vMarchCube2(float fX, float fY, float fZ, float fScale) {
             GLvector{afCornerX[iVertex], afCornerY[iVertex], afCornerZ[iVertex]};
     }
     float afCubeValue[8];
-    vSamplePoints(afCornerX, afCornerY, afCornerZ, afCubeValue, 8);
+    if (fSample == fSample3) {
+        // Corner 0 holds the cell's lower coordinates and corner 6 its upper.
+        const CellSpan sCell = {afCornerX[0], afCornerX[6], afCornerY[0],
+                                afCornerY[6], afCornerZ[0], afCornerZ[6]};
+        vRippleAtCorners(sCell, afCubeValue);
+    } else {
+        vSamplePoints(afCornerX, afCornerY, afCornerZ, afCubeValue, 8);
+    }
     // The cells the surface crosses are those the cube polygonizer calls
     // crossed: some tetrahedron then has corners on both sides, since the six
     // share corners 0 and 6 and together hold all eight.

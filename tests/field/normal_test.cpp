@@ -156,7 +156,7 @@ void vExpectTheNormalOfOnePointAtATime(const std::vector<std::array<float, 3>>& 
     const auto iBits = [](const GLvector& s) {
         return std::array<std::uint32_t, 3>{iFloatBits(s.fX), iFloatBits(s.fY), iFloatBits(s.fZ)};
     };
-    for (SampleFunction* pfField : {fSample1, fSample2}) {
+    for (SampleFunction* pfField : {fSample1, fSample2, fSample3}) {
         for (const auto& afP : aafPoint) {
             GLvector sShared, sOneByOne;
             fSample = pfField;
@@ -165,8 +165,11 @@ void vExpectTheNormalOfOnePointAtATime(const std::vector<std::array<float, 3>>& 
             fSample = fPassThrough;
             vGetNormal(sOneByOne, afP[0], afP[1], afP[2]);
             EXPECT_EQ(iBits(sShared), iBits(sOneByOne))
-                << "field " << (pfField == fSample1 ? 1 : 2) << ", " << sWhen << ", at " << afP[0]
-                << " " << afP[1] << " " << afP[2];
+                << "field "
+                << (pfField == fSample1   ? 1
+                    : pfField == fSample2 ? 2
+                                          : 3)
+                << ", " << sWhen << ", at " << afP[0] << " " << afP[1] << " " << afP[2];
         }
     }
 }
@@ -174,10 +177,12 @@ void vExpectTheNormalOfOnePointAtATime(const std::vector<std::array<float, 3>>& 
 }  // namespace
 
 // The point and line sources share their coordinate differences among the
-// six points; the normal must come out bit for bit as when it samples one
-// point at a time. Around source points, on lines (where two of the six
-// points give +infinity and the difference NaN), far away and at NaN.
-TEST_F(NormalTest, PointAndLineSourcesGiveTheNormalOfOnePointAtATime) {
+// six points, and the ripple its height between the two z neighbours; the
+// normal must come out bit for bit as when it samples one point at a time.
+// Around source points, on lines (where two of the six points give +infinity
+// and the difference NaN), far away (where the ripple's angle overflows) and
+// at NaN.
+TEST_F(NormalTest, SharedEvaluationGivesTheNormalOfOnePointAtATime) {
     for (float fT : {0.0f, 1.0f, 4.0f}) {
         vSetTime(fT);
         std::vector<std::array<float, 3>> aafPoint = {

@@ -29,7 +29,8 @@ using BatchedSweep = PolygonizeTest;
 }  // namespace
 
 // Which fields have a batch routine: the point and line sources, each its
-// own; the ripple and any other function are sampled one point at a time.
+// own; the ripple, whose cells and normals work out each height once, and
+// any other function have none.
 TEST_F(BatchedSweep, OnlyThePointAndLineSourcesHaveBatchRoutines) {
     fSample = fSample1;
     EXPECT_EQ(pfBatchOfSlot(), &vSampleBatch1);
@@ -43,33 +44,44 @@ TEST_F(BatchedSweep, OnlyThePointAndLineSourcesHaveBatchRoutines) {
 }
 
 // Whole sweeps of both polygonizers (the cube's corners and the normals
-// evaluated with shared differences, the tetrahedra's corners by the batch
-// routines) against the path that samples one point at a time: a grid whose
-// corners fall on the sources and their lines at time 0 and grids whose
-// corners miss them, with the sources at the centre and swung apart, each at
-// its own iso value, so that the cells the surface crosses differ.
+// evaluated with shared differences or shared ripple heights, the
+// tetrahedra's corners by the batch routines or shared heights) against the
+// path that samples one point at a time: for the sources, a grid whose
+// corners fall on them and their lines at time 0 and grids whose corners
+// miss them, with the sources at the centre and swung apart; for the ripple,
+// an early and a late time, where the float angle has coarsened. Each time
+// has its own iso value, so that the cells the surface crosses differ.
 TEST_F(BatchedSweep, SendsTheSameStreamAsOnePointAtATime) {
+    struct Scene {
+        SampleFunction* pfField;
+        float fTime, fIso;
+    };
+    const Scene asScene[] = {
+        {fSample1, 0.0f, 48.0f}, {fSample1, 4.0f, 4.0f},     {fSample2, 0.0f, 48.0f},
+        {fSample2, 4.0f, 4.0f},  {fSample3, 0.025f, 48.0f},  {fSample3, 4.0f, 61.0f},
+        {fSample3, 0.0f, 30.0f}, {fSample3, 1234.5f, 52.0f},
+    };
     for (Polygonizer* pfPolygonizer : {vMarchCube1, vMarchCube2}) {
         vMarchCube = pfPolygonizer;
-        for (SampleFunction* pfField : {fSample1, fSample2}) {
+        for (const Scene& sScene : asScene) {
             for (std::int32_t iGrid : {2, 7, 16}) {
                 iDataSetSize = iGrid;
                 fStepSize = float(1.0 / iGrid);
-                for (float fT : {0.0f, 4.0f}) {
-                    vSetTime(fT);
-                    fTargetValue = fT == 0.0f ? 48.0f : 4.0f;
-                    fSample = pfField;
-                    const std::vector<RecordedCall> asBatched = asSweep();
-                    ASSERT_FALSE(asBatched.empty());
+                vSetTime(sScene.fTime);
+                fTargetValue = sScene.fIso;
+                fSample = sScene.pfField;
+                const std::vector<RecordedCall> asBatched = asSweep();
+                ASSERT_FALSE(asBatched.empty());
 
-                    pfWrapped = pfField;
-                    fSample = fPassThrough;
-                    const std::vector<RecordedCall> asOneByOne = asSweep();
-                    EXPECT_TRUE(bSameCallsAs(asBatched, asOneByOne))
-                        << "polygonizer " << (pfPolygonizer == vMarchCube1 ? 1 : 2) << ", field "
-                        << (pfField == fSample1 ? 1 : 2) << ", grid " << iGrid << ", time " << fT
-                        << ", iso " << fTargetValue;
-                }
+                pfWrapped = sScene.pfField;
+                fSample = fPassThrough;
+                const std::vector<RecordedCall> asOneByOne = asSweep();
+                EXPECT_TRUE(bSameCallsAs(asBatched, asOneByOne))
+                    << "polygonizer " << (pfPolygonizer == vMarchCube1 ? 1 : 2) << ", field "
+                    << (sScene.pfField == fSample1   ? 1
+                        : sScene.pfField == fSample2 ? 2
+                                                     : 3)
+                    << ", grid " << iGrid << ", time " << sScene.fTime << ", iso " << fTargetValue;
             }
         }
     }
