@@ -1,7 +1,9 @@
 // The uniform block and fixed settings of a draw, taken from the state.
 #include "draw_state.h"
 
+#include <algorithm>
 #include <cstring>
+#include <iterator>
 
 #include "state.h"
 
@@ -43,8 +45,10 @@ DrawState sCurrentDrawState() {
     return sState;
 }
 
+// By value: a NaN makes two states differ, which only costs a draw.
 bool bSameDrawState(const DrawState& sA, const DrawState& sB) {
-    return std::memcmp(sA.afUniform, sB.afUniform, sizeof sA.afUniform) == 0 &&
+    return std::equal(std::begin(sA.afUniform), std::end(sA.afUniform), std::begin(sB.afUniform)) &&
            sA.bDepthTest == sB.bDepthTest &&
-           std::memcmp(sA.aiViewport, sB.aiViewport, sizeof sA.aiViewport) == 0;
+           std::equal(std::begin(sA.aiViewport), std::end(sA.aiViewport),
+                      std::begin(sB.aiViewport));
 }

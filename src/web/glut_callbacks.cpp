@@ -6,15 +6,15 @@
 GlutCallbacks sGlut;
 
 void vDeliverKey(const GlutKey& sKey, int iX, int iY) {
-    if (sKey.eKind == KeyKind::Character && sGlut.pKeyboard) {
+    if (sKey.eKind == KeyKind::Character && sGlut.pKeyboard != nullptr) {
         sGlut.pKeyboard(static_cast<unsigned char>(sKey.iCode), iX, iY);
-    } else if (sKey.eKind == KeyKind::Special && sGlut.pSpecial) {
+    } else if (sKey.eKind == KeyKind::Special && sGlut.pSpecial != nullptr) {
         sGlut.pSpecial(sKey.iCode, iX, iY);
     }
 }
 
 void vDeliverReshape(int iWidth, int iHeight) {
-    if (sGlut.pReshape) {
+    if (sGlut.pReshape != nullptr) {
         sGlut.pReshape(iWidth, iHeight);
     } else {
         glViewport(0, 0, iWidth, iHeight);

@@ -12,15 +12,15 @@ int iPointerX = 0;
 int iPointerY = 0;
 
 EM_BOOL bOnKeyDown(int /*iType*/, const EmscriptenKeyboardEvent* pEvent, void* /*pData*/) {
-    const GlutKey sKey =
-        sGlutKeyOf(pEvent->key, pEvent->ctrlKey || pEvent->altKey || pEvent->metaKey);
+    const GlutKey sKey = sGlutKeyOf(
+        pEvent->key, pEvent->ctrlKey != 0 || pEvent->altKey != 0 || pEvent->metaKey != 0);
     vDeliverKey(sKey, iPointerX, iPointerY);
     return sKey.bPreventDefault ? EM_TRUE : EM_FALSE;
 }
 
 EM_BOOL bOnPointerMove(int /*iType*/, const EmscriptenMouseEvent* pEvent, void* /*pData*/) {
-    iPointerX = iToWindowPixels(pEvent->targetX);
-    iPointerY = iToWindowPixels(pEvent->targetY);
+    iPointerX = iToWindowPixels(double(pEvent->targetX));
+    iPointerY = iToWindowPixels(double(pEvent->targetY));
     return EM_FALSE;
 }
 }  // namespace

@@ -40,6 +40,12 @@ EM_JS(void, vReportNoWebGL, (), {
     }
 });
 
+// Whether the display mode asks for iBuffer, as the context's attributes
+// take it.
+EM_BOOL bWanted(unsigned iBuffer) {
+    return (sWindow.iDisplayMode & iBuffer) != 0 ? EM_TRUE : EM_FALSE;
+}
+
 void vSetBackingStore(double fCssWidth, double fCssHeight) {
     const double fRatio = emscripten_get_device_pixel_ratio();
     const int iWidth = int(std::lround(fCssWidth * fRatio));
@@ -70,11 +76,11 @@ void vFollowCanvasSize() {
 // is due, then the idle callback.
 void vLoopPass() {
     vFollowCanvasSize();
-    if (sGlut.bRedisplay && sGlut.pDisplay) {
+    if (sGlut.bRedisplay && sGlut.pDisplay != nullptr) {
         sGlut.bRedisplay = false;
         sGlut.pDisplay();
     }
-    if (sGlut.pIdle) {
+    if (sGlut.pIdle != nullptr) {
         sGlut.pIdle();
     }
 }
@@ -114,15 +120,15 @@ int glutCreateWindow(const char* title) {
     emscripten_set_element_css_size(sCanvasSelector, sWindow.iCssWidth, sWindow.iCssHeight);
     vSetBackingStore(sWindow.iCssWidth, sWindow.iCssHeight);
 
-    EmscriptenWebGLContextAttributes sAttributes;
+    EmscriptenWebGLContextAttributes sAttributes = {};
     emscripten_webgl_init_context_attributes(&sAttributes);
     sAttributes.majorVersion = 2;
     sAttributes.minorVersion = 0;
-    sAttributes.alpha = (sWindow.iDisplayMode & GLUT_ALPHA) != 0;
-    sAttributes.depth = (sWindow.iDisplayMode & GLUT_DEPTH) != 0;
-    sAttributes.stencil = (sWindow.iDisplayMode & GLUT_STENCIL) != 0;
-    sAttributes.antialias = false;
-    sAttributes.preserveDrawingBuffer = true;
+    sAttributes.alpha = bWanted(GLUT_ALPHA);
+    sAttributes.depth = bWanted(GLUT_DEPTH);
+    sAttributes.stencil = bWanted(GLUT_STENCIL);
+    sAttributes.antialias = EM_FALSE;
+    sAttributes.preserveDrawingBuffer = EM_TRUE;
     const EMSCRIPTEN_WEBGL_CONTEXT_HANDLE iContext =
         emscripten_webgl_create_context(sCanvasSelector, &sAttributes);
     if (iContext <= 0 ||

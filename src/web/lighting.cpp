@@ -17,7 +17,7 @@ void vCopy4(float afTo[4], const float* afFrom) {
 }
 
 Material sInitialMaterial() {
-    Material sMaterial;
+    Material sMaterial = {};
     vSet4(sMaterial.afAmbient, 0.2f, 0.2f, 0.2f, 1.0f);
     vSet4(sMaterial.afDiffuse, 0.8f, 0.8f, 0.8f, 1.0f);
     vSet4(sMaterial.afSpecular, 0.0f, 0.0f, 0.0f, 1.0f);
@@ -59,7 +59,7 @@ bool bSetMaterialSide(Material& rsMaterial, GLenum eName, const float* afValue) 
 }  // namespace
 
 LightingState sInitialLighting() {
-    LightingState sState;
+    LightingState sState = {};
     sState.bLighting = false;
     sState.bLight0 = false;
     vSet4(sState.sLight0.afAmbient, 0.0f, 0.0f, 0.0f, 1.0f);

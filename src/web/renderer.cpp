@@ -5,8 +5,9 @@
 #include <webgl/webgl1.h>
 #include <webgl/webgl2.h>
 
+#include <algorithm>
 #include <cstddef>
-#include <cstring>
+#include <iterator>
 
 #include "shaders.h"
 
@@ -28,8 +29,10 @@ Renderer sRenderer;
 
 void vAttribute(GLuint iLocation, int iSize, std::size_t iOffset) {
     emscripten_glEnableVertexAttribArray(iLocation);
-    emscripten_glVertexAttribPointer(iLocation, iSize, GL_FLOAT, GL_FALSE, sizeof(FrameVertex),
-                                     reinterpret_cast<const void*>(iOffset));
+    // WebGL takes the offset into the buffer in the place of a pointer.
+    emscripten_glVertexAttribPointer(
+        iLocation, iSize, GL_FLOAT, GL_FALSE, sizeof(FrameVertex),
+        reinterpret_cast<const void*>(iOffset));  // NOLINT(performance-no-int-to-ptr)
 }
 
 void vUpload(const Frame& sDrawing) {
@@ -46,9 +49,9 @@ void vUpload(const Frame& sDrawing) {
 }
 
 void vClear(const FrameCommand& sCommand) {
-    if (std::memcmp(sRenderer.afClearColor, sCommand.afClearColor, sizeof sCommand.afClearColor)) {
-        std::memcpy(sRenderer.afClearColor, sCommand.afClearColor, sizeof sCommand.afClearColor);
-        const float* af = sCommand.afClearColor;
+    const float* af = sCommand.afClearColor;
+    if (!std::equal(af, af + 4, sRenderer.afClearColor)) {
+        std::copy(af, af + 4, sRenderer.afClearColor);
         emscripten_glClearColor(af[0], af[1], af[2], af[3]);
     }
     if (sRenderer.fClearDepth != sCommand.fClearDepth) {
@@ -59,18 +62,21 @@ void vClear(const FrameCommand& sCommand) {
 }
 
 void vApply(const DrawState& sState) {
-    const DrawState* pOld = sRenderer.bApplied ? &sRenderer.sApplied : nullptr;
-    if (!pOld || std::memcmp(pOld->afUniform, sState.afUniform, sizeof sState.afUniform)) {
+    const bool bFirst = !sRenderer.bApplied;
+    const DrawState& sOld = sRenderer.sApplied;
+    if (bFirst || !std::equal(std::begin(sState.afUniform), std::end(sState.afUniform),
+                              std::begin(sOld.afUniform))) {
         emscripten_glUniform4fv(sRenderer.iStateUniform, iUniformVectors, sState.afUniform);
     }
-    if (!pOld || pOld->bDepthTest != sState.bDepthTest) {
+    if (bFirst || sOld.bDepthTest != sState.bDepthTest) {
         if (sState.bDepthTest) {
             emscripten_glEnable(GL_DEPTH_TEST);
         } else {
             emscripten_glDisable(GL_DEPTH_TEST);
         }
     }
-    if (!pOld || std::memcmp(pOld->aiViewport, sState.aiViewport, sizeof sState.aiViewport)) {
+    if (bFirst || !std::equal(std::begin(sState.aiViewport), std::end(sState.aiViewport),
+                              std::begin(sOld.aiViewport))) {
         const int* ai = sState.aiViewport;
         emscripten_glViewport(ai[0], ai[1], ai[2], ai[3]);
     }

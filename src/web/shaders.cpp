@@ -76,7 +76,7 @@ GLuint iCompile(GLenum eKind, const char* sSource) {
     emscripten_glCompileShader(iShader);
     GLint iOk = 0;
     emscripten_glGetShaderiv(iShader, GL_COMPILE_STATUS, &iOk);
-    if (!iOk) {
+    if (iOk == GL_FALSE) {
         char sLog[1024] = "";
         emscripten_glGetShaderInfoLog(iShader, sizeof sLog, nullptr, sLog);
         std::fprintf(stderr, "orvane: shader: %s\n", sLog);
@@ -92,7 +92,7 @@ unsigned iBuildProgram() {
     emscripten_glLinkProgram(iProgram);
     GLint iOk = 0;
     emscripten_glGetProgramiv(iProgram, GL_LINK_STATUS, &iOk);
-    if (!iOk) {
+    if (iOk == GL_FALSE) {
         char sLog[1024] = "";
         emscripten_glGetProgramInfoLog(iProgram, sizeof sLog, nullptr, sLog);
         std::fprintf(stderr, "orvane: shader program: %s\n", sLog);

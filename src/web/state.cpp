@@ -2,6 +2,9 @@
 // stack, as OpenGL 1.1 defines them.
 #include "state.h"
 
+#include <algorithm>
+#include <iterator>
+
 GlState sGl;
 
 namespace {
@@ -16,9 +19,7 @@ void vResetGlState(int iWidth, int iHeight) {
     rsNow.sLighting = sInitialLighting();
     rsNow.bDepthTest = false;
     rsNow.fClearDepth = 1.0f;
-    for (float& fChannel : rsNow.afClearColor) {
-        fChannel = 0.0f;
-    }
+    std::fill(std::begin(rsNow.afClearColor), std::end(rsNow.afClearColor), 0.0f);
     rsNow.aePolygonMode[0] = GL_FILL;
     rsNow.aePolygonMode[1] = GL_FILL;
     const int aiViewport[4] = {0, 0, iWidth, iHeight};
@@ -98,36 +99,36 @@ void vPopAttributes() {
     const GLbitfield iMask = sGl.asSaved[sGl.iSavedCount].iMask;
     const GlAttributes& sOld = sGl.asSaved[sGl.iSavedCount].sAttributes;
     GlAttributes& rsNow = sGl.sNow;
-    if (iMask & GL_LIGHTING_BIT) {
+    if ((iMask & GL_LIGHTING_BIT) != 0) {
         rsNow.sLighting = sOld.sLighting;
     }
-    if (iMask & GL_ENABLE_BIT) {
+    if ((iMask & GL_ENABLE_BIT) != 0) {
         rsNow.sLighting.bLighting = sOld.sLighting.bLighting;
         rsNow.sLighting.bLight0 = sOld.sLighting.bLight0;
         rsNow.bDepthTest = sOld.bDepthTest;
     }
-    if (iMask & GL_DEPTH_BUFFER_BIT) {
+    if ((iMask & GL_DEPTH_BUFFER_BIT) != 0) {
         rsNow.bDepthTest = sOld.bDepthTest;
         rsNow.fClearDepth = sOld.fClearDepth;
     }
-    if (iMask & GL_COLOR_BUFFER_BIT) {
+    if ((iMask & GL_COLOR_BUFFER_BIT) != 0) {
         for (int i = 0; i < 4; i++) {
             rsNow.afClearColor[i] = sOld.afClearColor[i];
         }
     }
-    if (iMask & GL_POLYGON_BIT) {
+    if ((iMask & GL_POLYGON_BIT) != 0) {
         rsNow.aePolygonMode[0] = sOld.aePolygonMode[0];
         rsNow.aePolygonMode[1] = sOld.aePolygonMode[1];
     }
-    if (iMask & GL_VIEWPORT_BIT) {
+    if ((iMask & GL_VIEWPORT_BIT) != 0) {
         for (int i = 0; i < 4; i++) {
             rsNow.aiViewport[i] = sOld.aiViewport[i];
         }
     }
-    if (iMask & GL_TRANSFORM_BIT) {
+    if ((iMask & GL_TRANSFORM_BIT) != 0) {
         rsNow.eMatrixMode = sOld.eMatrixMode;
     }
-    if (iMask & GL_CURRENT_BIT) {
+    if ((iMask & GL_CURRENT_BIT) != 0) {
         for (int i = 0; i < 4; i++) {
             rsNow.afColor[i] = sOld.afColor[i];
         }
