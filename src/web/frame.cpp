@@ -2,6 +2,7 @@
 #include "frame.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "state.h"
 
@@ -31,21 +32,45 @@ int iKeepCurrentState() {
     return int(sFrame.asState.size()) - 1;
 }
 
-void vOpenDraw(GLenum ePrimitive, int iState) {
-    const int iEnd = int(sFrame.asVertex.size());
+// Triangle edges are drawn by a fixed index pattern, so they start at a
+// multiple of 3; the vertices that pad the array to it are never drawn.
+void vOpenDraw(DrawKind eDraw, int iState) {
     if (!sFrame.asCommand.empty()) {
         const FrameCommand& sLast = sFrame.asCommand.back();
-        if (sLast.eKind == CommandKind::Draw && sLast.ePrimitive == ePrimitive &&
-            sLast.iState == iState && sLast.iFirst + sLast.iCount == iEnd) {
+        if (sLast.eKind == CommandKind::Draw && sLast.eDraw == eDraw && sLast.iState == iState &&
+            sLast.iFirst + sLast.iCount == int(sFrame.asVertex.size())) {
             return;
         }
     }
+    if (eDraw == DrawKind::TriangleEdges) {
+        sFrame.asVertex.resize((sFrame.asVertex.size() + 2) / 3 * 3);
+    }
     FrameCommand sCommand = {};
     sCommand.eKind = CommandKind::Draw;
-    sCommand.ePrimitive = ePrimitive;
-    sCommand.iFirst = iEnd;
+    sCommand.eDraw = eDraw;
+    sCommand.iFirst = int(sFrame.asVertex.size());
     sCommand.iState = iState;
     sFrame.asCommand.push_back(sCommand);
+}
+
+std::uint8_t iColorChannel(float fChannel) {
+    if (!(fChannel > 0.0f)) {
+        return 0;
+    }
+    if (fChannel >= 1.0f) {
+        return 255;
+    }
+    return std::uint8_t(std::lround(fChannel * 255.0f));
+}
+
+void vEdgeIndices(std::vector<std::uint32_t>& raiIndex, int iTriangles) {
+    const std::uint32_t aiPattern[6] = {0, 1, 1, 2, 2, 0};
+    raiIndex.clear();
+    for (int iTriangle = 0; iTriangle < iTriangles; iTriangle++) {
+        for (const std::uint32_t iCorner : aiPattern) {
+            raiIndex.push_back(3 * std::uint32_t(iTriangle) + iCorner);
+        }
+    }
 }
 
 void vAddVertexToDraw(const FrameVertex& sVertex) {

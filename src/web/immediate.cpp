@@ -23,38 +23,25 @@ struct Assembly {
 
 Assembly sAssembly;
 
-FrameVertex sCurrentVertex(float fX, float fY, float fZ, float fFacing) {
+FrameVertex sCurrentVertex(float fX, float fY, float fZ, std::uint8_t iFacing) {
     const GlAttributes& sNow = sGl.sNow;
     return FrameVertex{{fX, fY, fZ},
                        {sNow.afNormal[0], sNow.afNormal[1], sNow.afNormal[2]},
-                       {sNow.afColor[0], sNow.afColor[1], sNow.afColor[2]},
-                       fFacing};
+                       {iColorChannel(sNow.afColor[0]), iColorChannel(sNow.afColor[1]),
+                        iColorChannel(sNow.afColor[2])},
+                       iFacing};
 }
 
-void vAddLine(const FrameVertex& sFrom, const FrameVertex& sTo, float fFacing) {
-    FrameVertex asEnds[2] = {sFrom, sTo};
-    for (FrameVertex& sEnd : asEnds) {
-        sEnd.fFacing = fFacing;
-        vAddVertexToDraw(sEnd);
-    }
-}
-
-// The edges in the triangle's own order, as OpenGL draws them: first to
-// second, second to third, third to first.
-void vAddTriangle(const FrameVertex* asCorner) {
+// In line mode the triangle goes to a draw of triangle edges, with its side.
+void vAddTriangle(FrameVertex* asCorner) {
     const bool bFront = bFrontFacing(sAssembly.sClip, asCorner[0].afPosition,
                                      asCorner[1].afPosition, asCorner[2].afPosition);
-    if (sAssembly.aePolygonMode[bFront ? 0 : 1] == GL_LINE) {
-        vOpenDraw(GL_LINES, sAssembly.iState);
-        const float fFacing = bFront ? fFacingFront : fFacingBack;
-        for (int i = 0; i < 3; i++) {
-            vAddLine(asCorner[i], asCorner[(i + 1) % 3], fFacing);
-        }
-    } else {
-        vOpenDraw(GL_TRIANGLES, sAssembly.iState);
-        for (int i = 0; i < 3; i++) {
-            vAddVertexToDraw(asCorner[i]);
-        }
+    const bool bEdges = sAssembly.aePolygonMode[bFront ? 0 : 1] == GL_LINE;
+    vOpenDraw(bEdges ? DrawKind::TriangleEdges : DrawKind::Triangles, sAssembly.iState);
+    const std::uint8_t iSide = bFront ? iFacingFront : iFacingBack;
+    for (int i = 0; i < 3; i++) {
+        asCorner[i].iFacing = bEdges ? iSide : iFacingByRasterizer;
+        vAddVertexToDraw(asCorner[i]);
     }
 }
 
@@ -72,7 +59,8 @@ void vAddHeldVertex(const FrameVertex& sVertex) {
     if (rs.iSeen == 0) {
         rs.sFirst = sVertex;
     } else {
-        vAddLine(rs.asHeld[0], sVertex, fFacingFront);
+        vAddVertexToDraw(rs.asHeld[0]);
+        vAddVertexToDraw(sVertex);
     }
     rs.asHeld[0] = sVertex;
     rs.iSeen++;
@@ -95,9 +83,9 @@ void vBeginPrimitives(GLenum eMode) {
     rs.iHeld = 0;
     rs.iSeen = 0;
     if (eMode == GL_TRIANGLES && rs.bFilled) {
-        vOpenDraw(GL_TRIANGLES, rs.iState);
+        vOpenDraw(DrawKind::Triangles, rs.iState);
     } else if (eMode != GL_TRIANGLES) {
-        vOpenDraw(GL_LINES, rs.iState);
+        vOpenDraw(DrawKind::Lines, rs.iState);
     }
 }
 
@@ -110,11 +98,11 @@ void vAddVertex(float fX, float fY, float fZ) {
     }
     const bool bDirect = (rs.eMode == GL_TRIANGLES && rs.bFilled) || rs.eMode == GL_LINES;
     if (!bDirect) {
-        vAddHeldVertex(sCurrentVertex(fX, fY, fZ, fFacingFront));
+        vAddHeldVertex(sCurrentVertex(fX, fY, fZ, iFacingFront));
         return;
     }
     const bool bTriangles = rs.eMode == GL_TRIANGLES;
-    vAddVertexToDraw(sCurrentVertex(fX, fY, fZ, bTriangles ? fFacingByRasterizer : fFacingFront));
+    vAddVertexToDraw(sCurrentVertex(fX, fY, fZ, bTriangles ? iFacingByRasterizer : iFacingFront));
     rs.iHeld = (rs.iHeld + 1) % (bTriangles ? 3 : 2);
 }
 
@@ -127,7 +115,8 @@ void vEndPrimitives() {
     if (bDirect) {
         vDropVertices(rs.iHeld);
     } else if (rs.eMode == GL_LINE_LOOP && rs.iSeen >= 2) {
-        vAddLine(rs.asHeld[0], rs.sFirst, fFacingFront);
+        vAddVertexToDraw(rs.asHeld[0]);
+        vAddVertexToDraw(rs.sFirst);
     }
     rs.bOpen = false;
 }

@@ -1,7 +1,7 @@
 // glBegin and glEnd: the vertices between them assembled into the frame's
 // triangles and lines. WebGL has no polygon mode, so a triangle drawn in
-// GL_LINE mode becomes its three edges here, each coloured by the side of
-// its own triangle that faces the viewer.
+// GL_LINE mode goes to a draw of triangle edges, with the side of it that
+// faces the viewer, which colours its three edges.
 #pragma once
 
 #include <GL/gl.h>

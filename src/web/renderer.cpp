@@ -7,7 +7,9 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstdint>
 #include <iterator>
+#include <vector>
 
 #include "shaders.h"
 
@@ -18,6 +20,10 @@ struct Renderer {
     GLuint iBuffer;
     // Bytes the buffer holds; it grows, never shrinks.
     std::size_t iCapacity;
+    // The edge pattern for this many triangles is in the index buffer.
+    GLuint iIndexBuffer;
+    int iEdgeTriangles;
+    std::vector<std::uint32_t> aiEdgeIndex;
     // What WebGL was last set to, so that a draw changes only what differs.
     bool bApplied;
     DrawState sApplied;
@@ -27,12 +33,51 @@ struct Renderer {
 
 Renderer sRenderer;
 
-void vAttribute(GLuint iLocation, int iSize, std::size_t iOffset) {
+// WebGL takes the offset into a buffer in the place of a pointer.
+const void* pOffset(std::size_t iOffset) {
+    return reinterpret_cast<const void*>(iOffset);  // NOLINT(performance-no-int-to-ptr)
+}
+
+// Floats, bytes read as fractions of 255, or a byte read as an integer.
+enum class AttributeKind { Floats, Fractions, Integer };
+
+void vAttribute(GLuint iLocation, int iSize, AttributeKind eKind, std::size_t iOffset) {
     emscripten_glEnableVertexAttribArray(iLocation);
-    // WebGL takes the offset into the buffer in the place of a pointer.
-    emscripten_glVertexAttribPointer(
-        iLocation, iSize, GL_FLOAT, GL_FALSE, sizeof(FrameVertex),
-        reinterpret_cast<const void*>(iOffset));  // NOLINT(performance-no-int-to-ptr)
+    const GLsizei iStride = sizeof(FrameVertex);
+    if (eKind == AttributeKind::Integer) {
+        emscripten_glVertexAttribIPointer(iLocation, iSize, GL_UNSIGNED_BYTE, iStride,
+                                          pOffset(iOffset));
+    } else if (eKind == AttributeKind::Fractions) {
+        emscripten_glVertexAttribPointer(iLocation, iSize, GL_UNSIGNED_BYTE, GL_TRUE, iStride,
+                                         pOffset(iOffset));
+    } else {
+        emscripten_glVertexAttribPointer(iLocation, iSize, GL_FLOAT, GL_FALSE, iStride,
+                                         pOffset(iOffset));
+    }
+}
+
+// Grown to the largest number of triangle edges a frame has drawn, once.
+void vProvideEdgeIndices(int iTriangles) {
+    if (iTriangles <= sRenderer.iEdgeTriangles) {
+        return;
+    }
+    sRenderer.iEdgeTriangles = iTriangles + iTriangles / 2;
+    vEdgeIndices(sRenderer.aiEdgeIndex, sRenderer.iEdgeTriangles);
+    emscripten_glBufferData(GL_ELEMENT_ARRAY_BUFFER,
+                            GLsizeiptr(sRenderer.aiEdgeIndex.size() * sizeof(std::uint32_t)),
+                            sRenderer.aiEdgeIndex.data(), GL_STATIC_DRAW);
+}
+
+void vDraw(const FrameCommand& sCommand) {
+    if (sCommand.eDraw == DrawKind::TriangleEdges) {
+        const int iFirstTriangle = sCommand.iFirst / 3;
+        vProvideEdgeIndices(iFirstTriangle + sCommand.iCount / 3);
+        emscripten_glDrawElements(GL_LINES, 2 * sCommand.iCount, GL_UNSIGNED_INT,
+                                  pOffset(6 * sizeof(std::uint32_t) * iFirstTriangle));
+    } else {
+        emscripten_glDrawArrays(sCommand.eDraw == DrawKind::Lines ? GL_LINES : GL_TRIANGLES,
+                                sCommand.iFirst, sCommand.iCount);
+    }
 }
 
 void vUpload(const Frame& sDrawing) {
@@ -99,10 +144,12 @@ bool bStartRenderer() {
     emscripten_glBindVertexArray(iArray);
     emscripten_glGenBuffers(1, &sRenderer.iBuffer);
     emscripten_glBindBuffer(GL_ARRAY_BUFFER, sRenderer.iBuffer);
-    vAttribute(iPositionAttribute, 3, offsetof(FrameVertex, afPosition));
-    vAttribute(iNormalAttribute, 3, offsetof(FrameVertex, afNormal));
-    vAttribute(iColorAttribute, 3, offsetof(FrameVertex, afColor));
-    vAttribute(iFacingAttribute, 1, offsetof(FrameVertex, fFacing));
+    vAttribute(iPositionAttribute, 3, AttributeKind::Floats, offsetof(FrameVertex, afPosition));
+    vAttribute(iNormalAttribute, 3, AttributeKind::Floats, offsetof(FrameVertex, afNormal));
+    vAttribute(iColorAttribute, 3, AttributeKind::Fractions, offsetof(FrameVertex, aiColor));
+    vAttribute(iFacingAttribute, 1, AttributeKind::Integer, offsetof(FrameVertex, iFacing));
+    emscripten_glGenBuffers(1, &sRenderer.iIndexBuffer);
+    emscripten_glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, sRenderer.iIndexBuffer);
     return true;
 }
 
@@ -113,7 +160,7 @@ void vRenderFrame(const Frame& sDrawing) {
             vClear(sCommand);
         } else if (sCommand.iCount > 0) {
             vApply(sDrawing.asState[sCommand.iState]);
-            emscripten_glDrawArrays(sCommand.ePrimitive, sCommand.iFirst, sCommand.iCount);
+            vDraw(sCommand);
         }
     }
 }

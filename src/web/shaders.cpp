@@ -17,7 +17,7 @@ const char* const sVertexShader = R"(#version 300 es
 layout(location = 0) in vec3 aPosition;
 layout(location = 1) in vec3 aNormal;
 layout(location = 2) in vec3 aColor;
-layout(location = 3) in float aFacing;
+layout(location = 3) in uint aFacing;
 uniform vec4 uState[19];
 out vec4 vFront;
 out vec4 vBack;

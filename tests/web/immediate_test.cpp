@@ -3,6 +3,8 @@
 #include <GL/glut.h>
 
 #include <cmath>
+#include <cstdint>
+#include <vector>
 
 #include "immediate.h"
 #include "web_layer_test.h"
@@ -31,24 +33,31 @@ void vExpectAt(const FrameVertex& sVertex, const float afPosition[3]) {
 }
 
 TEST_F(WebImmediate, FilledTrianglesLeaveTheirSideToTheRasterizer) {
-    glColor3f(0.25f, 0.5f, 2.0f);
+    glColor3f(0.25f, -0.5f, 2.0f);
     glNormal3f(0.0f, 0.0f, -1.0f);
     glBegin(GL_TRIANGLES);
     vSendTriangle(a2fCounterClockwise);
     glEnd();
     ASSERT_EQ(asDraws().size(), 1u);
-    EXPECT_EQ(asDraws()[0].ePrimitive, GLenum(GL_TRIANGLES));
+    EXPECT_EQ(asDraws()[0].eDraw, DrawKind::Triangles);
     ASSERT_EQ(sFrame.asVertex.size(), 3u);
     const FrameVertex& sVertex = sFrame.asVertex[2];
     vExpectAt(sVertex, a2fCounterClockwise[2]);
-    EXPECT_EQ(sVertex.afColor[2], 2.0f) << "clamped by the shader, not here";
+    // Clamped, and rounded to the window's 8 bits (0.25 × 255 = 63.75).
+    EXPECT_EQ(sVertex.aiColor[0], 64);
+    EXPECT_EQ(sVertex.aiColor[1], 0);
+    EXPECT_EQ(sVertex.aiColor[2], 255);
     EXPECT_EQ(sVertex.afNormal[2], -1.0f);
-    EXPECT_EQ(sVertex.fFacing, fFacingByRasterizer);
+    EXPECT_EQ(sVertex.iFacing, iFacingByRasterizer);
 }
 
 // OpenGL draws a triangle's edges first to second, second to third, third
 // to first; each takes the side of its own triangle.
 TEST_F(WebImmediate, LineModeDrawsEachTriangleAsItsEdgesWithItsSide) {
+    std::vector<std::uint32_t> aiIndex;
+    vEdgeIndices(aiIndex, 2);
+    EXPECT_EQ(aiIndex, (std::vector<std::uint32_t>{0, 1, 1, 2, 2, 0, 3, 4, 4, 5, 5, 3}));
+
     glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
     glBegin(GL_TRIANGLES);
     vSendTriangle(a2fCounterClockwise);
@@ -60,15 +69,32 @@ TEST_F(WebImmediate, LineModeDrawsEachTriangleAsItsEdgesWithItsSide) {
     vSendTriangle(a2fClockwise);
     glEnd();
     ASSERT_EQ(asDraws().size(), 1u);
-    EXPECT_EQ(asDraws()[0].ePrimitive, GLenum(GL_LINES));
-    ASSERT_EQ(sFrame.asVertex.size(), 12u);
-    const int aiEdgeEnd[6] = {0, 1, 1, 2, 2, 0};
-    for (int i = 0; i < 6; i++) {
-        vExpectAt(sFrame.asVertex[i], a2fCounterClockwise[aiEdgeEnd[i]]);
-        vExpectAt(sFrame.asVertex[6 + i], a2fClockwise[aiEdgeEnd[i]]);
-        EXPECT_EQ(sFrame.asVertex[i].fFacing, fFacingFront);
-        EXPECT_EQ(sFrame.asVertex[6 + i].fFacing, fFacingBack);
+    EXPECT_EQ(asDraws()[0].eDraw, DrawKind::TriangleEdges);
+    ASSERT_EQ(sFrame.asVertex.size(), 6u);
+    for (int i = 0; i < 3; i++) {
+        vExpectAt(sFrame.asVertex[i], a2fCounterClockwise[i]);
+        vExpectAt(sFrame.asVertex[3 + i], a2fClockwise[i]);
+        EXPECT_EQ(sFrame.asVertex[i].iFacing, iFacingFront);
+        EXPECT_EQ(sFrame.asVertex[3 + i].iFacing, iFacingBack);
     }
+}
+
+// The index pattern counts from the start of the array, so triangle edges
+// begin at a multiple of 3 whatever came before them.
+TEST_F(WebImmediate, TriangleEdgesStartAtAMultipleOfThree) {
+    glBegin(GL_LINES);
+    glVertex3f(0.0f, 0.0f, 0.0f);
+    glVertex3f(1.0f, 0.0f, 0.0f);
+    glEnd();
+    glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
+    glBegin(GL_TRIANGLES);
+    vSendTriangle(a2fCounterClockwise);
+    glEnd();
+    const std::vector<FrameCommand> asDraw = asDraws();
+    ASSERT_EQ(asDraw.size(), 2u);
+    EXPECT_EQ(asDraw[1].iFirst, 3);
+    EXPECT_EQ(asDraw[1].iCount, 3);
+    vExpectAt(sFrame.asVertex[3], a2fCounterClockwise[0]);
 }
 
 // The side is the one seen in the window: turned half round about y, the
@@ -92,7 +118,7 @@ TEST_F(WebImmediate, AnIncompleteLastPrimitiveIsDropped) {
         glVertex3f(1.0f, 1.0f, 0.0f);
         glVertex3f(1.0f, 2.0f, 0.0f);
         glEnd();
-        EXPECT_EQ(sFrame.asVertex.size(), eMode == GL_FILL ? 3u : 6u);
+        EXPECT_EQ(sFrame.asVertex.size(), 3u);
         EXPECT_EQ(asDraws().at(0).iCount, int(sFrame.asVertex.size()));
     }
     vStartFrame();
@@ -127,7 +153,7 @@ TEST_F(WebImmediate, EachDrawKeepsTheStateOfItsGlBegin) {
 TEST_F(WebImmediate, WireCubeOutlinesEveryFace) {
     glutWireCube(2.0);
     ASSERT_EQ(asDraws().size(), 1u);
-    EXPECT_EQ(asDraws()[0].ePrimitive, GLenum(GL_LINES));
+    EXPECT_EQ(asDraws()[0].eDraw, DrawKind::Lines);
     ASSERT_EQ(sFrame.asVertex.size(), 48u);
     int iEdgeUses[3] = {0, 0, 0};
     for (int iLine = 0; iLine < 24; iLine++) {

@@ -29,10 +29,10 @@ TEST_F(WebViewerFrame, OneFrameIsOneClearAndTwoDraws) {
               GLbitfield(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT));
     const FrameCommand& sCube = sFrame.asCommand[1];
     const FrameCommand& sSurface = sFrame.asCommand[2];
-    EXPECT_EQ(sCube.ePrimitive, GLenum(GL_LINES));
+    EXPECT_EQ(sCube.eDraw, DrawKind::Lines);
     EXPECT_EQ(sCube.iCount, 48);
     EXPECT_EQ(sFrame.asState[sCube.iState].afUniform[4 * 11], 0.0f) << "the cube is unlit";
-    EXPECT_EQ(sSurface.ePrimitive, GLenum(GL_TRIANGLES));
+    EXPECT_EQ(sSurface.eDraw, DrawKind::Triangles);
     EXPECT_GT(sSurface.iCount, 0);
     EXPECT_EQ(sSurface.iCount % 3, 0);
     EXPECT_EQ(sSurface.iFirst + sSurface.iCount, int(sFrame.asVertex.size()));
@@ -53,16 +53,16 @@ TEST_F(WebViewerFrame, KeysChangeTheNextFramesDraw) {
     vKeyboard('l', 0, 0);
     vDrawScene();
     const FrameCommand& sSurface = sFrame.asCommand.at(2);
-    EXPECT_EQ(sSurface.ePrimitive, GLenum(GL_LINES));
-    EXPECT_EQ(sSurface.iCount, 2 * iTriangleCorners);
+    EXPECT_EQ(sSurface.eDraw, DrawKind::TriangleEdges);
+    EXPECT_EQ(sSurface.iCount, iTriangleCorners);
     EXPECT_EQ(sFrame.asState[sSurface.iState].afUniform[4 * 11], 0.0f);
     int aiSides[3] = {0, 0, 0};
     for (int i = sSurface.iFirst; i < sSurface.iFirst + sSurface.iCount; i++) {
-        aiSides[int(sFrame.asVertex[i].fFacing)]++;
+        aiSides[sFrame.asVertex[i].iFacing]++;
     }
-    EXPECT_EQ(aiSides[int(fFacingByRasterizer)], 0);
-    EXPECT_GT(aiSides[int(fFacingFront)], 0);
-    EXPECT_GT(aiSides[int(fFacingBack)], 0);
+    EXPECT_EQ(aiSides[iFacingByRasterizer], 0);
+    EXPECT_GT(aiSides[iFacingFront], 0);
+    EXPECT_GT(aiSides[iFacingBack], 0);
 }
 
 // The page calls the viewer's keyboard callbacks with GLUT's codes.
