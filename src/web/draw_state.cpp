@@ -2,9 +2,11 @@
 #include "draw_state.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <iterator>
 
+#include "shaders.h"
 #include "state.h"
 
 namespace {
@@ -19,6 +21,16 @@ void vPutFace(float* afTo, const FaceTerms& sTerms) {
         sTerms.afSpecular[0], sTerms.afSpecular[1], sTerms.afSpecular[2], sTerms.fShininess,
     };
     std::memcpy(afTo, afVectors, sizeof afVectors);
+}
+// Between the unit vector to the light and (0, 0, 1), toward a viewer at
+// infinity.
+void vHalfVector(const float afLight[3], float afOut[3]) {
+    const double afSum[3] = {afLight[0], afLight[1], afLight[2] + 1.0};
+    const double fLength =
+        std::sqrt(afSum[0] * afSum[0] + afSum[1] * afSum[1] + afSum[2] * afSum[2]);
+    for (int i = 0; i < 3; i++) {
+        afOut[i] = fLength > 0.0 ? float(afSum[i] / fLength) : 0.0f;
+    }
 }
 }  // namespace
 
@@ -37,7 +49,15 @@ DrawState sCurrentDrawState() {
     sState.afUniform[4 * 11 + 0] = sLighting.bLighting ? 1.0f : 0.0f;
     sState.afUniform[4 * 11 + 1] = sLighting.bTwoSide ? 1.0f : 0.0f;
     sState.afUniform[4 * 11 + 2] = sLighting.bLocalViewer ? 1.0f : 0.0f;
-    vLightVector(sLighting, &sState.afUniform[4 * 12]);
+    float* afLight = &sState.afUniform[4 * 12];
+    vLightVector(sLighting, afLight);
+    const bool bDirectional = afLight[3] == 0.0f && !sLighting.bLocalViewer;
+    if (bDirectional) {
+        vHalfVector(afLight, &sState.afUniform[4 * 19]);
+    }
+    sState.iProgram = !sLighting.bLighting ? iUnlitProgram
+                      : bDirectional       ? iDirectionalProgram
+                                           : iGeneralProgram;
     vPutFace(&sState.afUniform[4 * 13], sFaceTerms(sLighting, 0));
     vPutFace(&sState.afUniform[4 * 16], sFaceTerms(sLighting, 1));
     sState.bDepthTest = sGl.sNow.bDepthTest;
@@ -47,7 +67,8 @@ DrawState sCurrentDrawState() {
 
 // By value: a NaN makes two states differ, which only costs a draw.
 bool bSameDrawState(const DrawState& sA, const DrawState& sB) {
-    return std::equal(std::begin(sA.afUniform), std::end(sA.afUniform), std::begin(sB.afUniform)) &&
+    return sA.iProgram == sB.iProgram &&
+           std::equal(std::begin(sA.afUniform), std::end(sA.afUniform), std::begin(sB.afUniform)) &&
            sA.bDepthTest == sB.bDepthTest &&
            std::equal(std::begin(sA.aiViewport), std::end(sA.aiViewport),
                       std::begin(sB.aiViewport));

@@ -1,6 +1,6 @@
 // What one draw call needs of the OpenGL state as it stood at glBegin: the
-// vertex shader's uniform block, and the depth test and viewport that WebGL
-// sets apart from the shader.
+// program and its uniform block, and the depth test and viewport that WebGL
+// sets apart from the shaders.
 #pragma once
 
 // The uniform block, uState in the shaders (shaders.cpp), vector by vector:
@@ -12,9 +12,13 @@
 //  13-15 front: base colour and alpha, diffuse product, specular product
 //        with the shininess in w
 //  16-18 back, the same
-const int iUniformVectors = 19;
+//  19    the unit half vector between light 0 at infinity and a viewer at
+//        infinity (directional program only)
+const int iUniformVectors = 20;
 
 struct DrawState {
+    // Which of the programs of shaders.h draws it.
+    int iProgram;
     float afUniform[4 * iUniformVectors];
     bool bDepthTest;
     int aiViewport[4];

@@ -14,9 +14,17 @@
 #include "shaders.h"
 
 namespace {
-struct Renderer {
-    GLuint iProgram;
+// Uniforms belong to their program: each keeps the block last sent to it.
+struct Program {
+    GLuint iName;
     GLint iStateUniform;
+    bool bSent;
+    float afSent[4 * iUniformVectors];
+};
+
+struct Renderer {
+    Program asProgram[iProgramKinds];
+    int iInUse;
     GLuint iBuffer;
     // Bytes the buffer holds; it grows, never shrinks.
     std::size_t iCapacity;
@@ -106,13 +114,25 @@ void vClear(const FrameCommand& sCommand) {
     emscripten_glClear(sCommand.iClearMask);
 }
 
+void vUseProgram(const DrawState& sState) {
+    Program& rsProgram = sRenderer.asProgram[sState.iProgram];
+    if (sRenderer.iInUse != sState.iProgram) {
+        sRenderer.iInUse = sState.iProgram;
+        emscripten_glUseProgram(rsProgram.iName);
+    }
+    const float* afUniform = sState.afUniform;
+    if (!rsProgram.bSent ||
+        !std::equal(afUniform, afUniform + 4 * iUniformVectors, rsProgram.afSent)) {
+        std::copy(afUniform, afUniform + 4 * iUniformVectors, rsProgram.afSent);
+        rsProgram.bSent = true;
+        emscripten_glUniform4fv(rsProgram.iStateUniform, iUniformVectors, afUniform);
+    }
+}
+
 void vApply(const DrawState& sState) {
     const bool bFirst = !sRenderer.bApplied;
     const DrawState& sOld = sRenderer.sApplied;
-    if (bFirst || !std::equal(std::begin(sState.afUniform), std::end(sState.afUniform),
-                              std::begin(sOld.afUniform))) {
-        emscripten_glUniform4fv(sRenderer.iStateUniform, iUniformVectors, sState.afUniform);
-    }
+    vUseProgram(sState);
     if (bFirst || sOld.bDepthTest != sState.bDepthTest) {
         if (sState.bDepthTest) {
             emscripten_glEnable(GL_DEPTH_TEST);
@@ -133,12 +153,15 @@ void vApply(const DrawState& sState) {
 bool bStartRenderer() {
     sRenderer = Renderer{};
     sRenderer.fClearDepth = 1.0f;
-    sRenderer.iProgram = iBuildProgram();
-    if (sRenderer.iProgram == 0) {
-        return false;
+    sRenderer.iInUse = -1;
+    for (int iKind = 0; iKind < iProgramKinds; iKind++) {
+        Program& rsProgram = sRenderer.asProgram[iKind];
+        rsProgram.iName = iBuildProgram(iKind);
+        if (rsProgram.iName == 0) {
+            return false;
+        }
+        rsProgram.iStateUniform = emscripten_glGetUniformLocation(rsProgram.iName, "uState");
     }
-    emscripten_glUseProgram(sRenderer.iProgram);
-    sRenderer.iStateUniform = emscripten_glGetUniformLocation(sRenderer.iProgram, "uState");
     GLuint iArray = 0;
     emscripten_glGenVertexArrays(1, &iArray);
     emscripten_glBindVertexArray(iArray);
@@ -146,7 +169,9 @@ bool bStartRenderer() {
     emscripten_glBindBuffer(GL_ARRAY_BUFFER, sRenderer.iBuffer);
     vAttribute(iPositionAttribute, 3, AttributeKind::Floats, offsetof(FrameVertex, afPosition));
     vAttribute(iNormalAttribute, 3, AttributeKind::Floats, offsetof(FrameVertex, afNormal));
-    vAttribute(iColorAttribute, 3, AttributeKind::Fractions, offsetof(FrameVertex, aiColor));
+    // The colour is read with the side's byte as a fourth channel, unused:
+    // three bytes are not a vertex format every renderer takes as it is.
+    vAttribute(iColorAttribute, 4, AttributeKind::Fractions, offsetof(FrameVertex, aiColor));
     vAttribute(iFacingAttribute, 1, AttributeKind::Integer, offsetof(FrameVertex, iFacing));
     emscripten_glGenBuffers(1, &sRenderer.iIndexBuffer);
     emscripten_glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, sRenderer.iIndexBuffer);

@@ -9,5 +9,11 @@ const unsigned iNormalAttribute = 1;
 const unsigned iColorAttribute = 2;
 const unsigned iFacingAttribute = 3;
 
+// One program per kind of lighting, so that a software renderer (WebGL on
+// the processor) runs no more per vertex than the lighting needs: none, a
+// light at infinity seen from infinity (the light and half vectors the same
+// for every vertex), or the general case.
+enum ProgramKind { iUnlitProgram, iDirectionalProgram, iGeneralProgram, iProgramKinds };
+
 // The linked program, or 0 (with the compiler's log on standard error).
-unsigned iBuildProgram();
+unsigned iBuildProgram(int iKind);

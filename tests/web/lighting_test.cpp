@@ -4,7 +4,9 @@
 #include <GL/gl.h>
 
 #include "app.h"
+#include "draw_state.h"
 #include "lighting.h"
+#include "shaders.h"
 #include "web_layer_test.h"
 
 namespace {
@@ -93,6 +95,25 @@ TEST_F(WebLighting, LightPositionIsKeptInEyeCoordinates) {
     EXPECT_NEAR(afLight[1], 0.0f, 1e-7f);
     EXPECT_NEAR(afLight[2], 0.0f, 1e-7f);
     EXPECT_EQ(afLight[3], 0.0f);
+}
+
+// The light at infinity seen from infinity needs no vector formed per
+// vertex; a light at a point, or a viewer near, the general program.
+TEST_F(WebLighting, EachLightingIsDrawnByTheProgramItNeeds) {
+    EXPECT_EQ(sCurrentDrawState().iProgram, iUnlitProgram);
+    vSetFixedState();
+    const DrawState sDirectional = sCurrentDrawState();
+    EXPECT_EQ(sDirectional.iProgram, iDirectionalProgram);
+    const float* afHalfway = &sDirectional.afUniform[4 * 19];
+    EXPECT_EQ(afHalfway[0], 0.0f);
+    EXPECT_EQ(afHalfway[1], 0.0f);
+    EXPECT_EQ(afHalfway[2], 1.0f);
+    glLightModelf(GL_LIGHT_MODEL_LOCAL_VIEWER, 1.0f);
+    EXPECT_EQ(sCurrentDrawState().iProgram, iGeneralProgram);
+    glLightModelf(GL_LIGHT_MODEL_LOCAL_VIEWER, 0.0f);
+    const float afPoint[4] = {1.0f, 2.0f, 3.0f, 1.0f};
+    glLightfv(GL_LIGHT0, GL_POSITION, afPoint);
+    EXPECT_EQ(sCurrentDrawState().iProgram, iGeneralProgram);
 }
 
 }  // namespace
