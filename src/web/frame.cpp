@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 
 #include "state.h"
 
@@ -65,11 +66,9 @@ std::uint8_t iColorChannel(float fChannel) {
 
 void vEdgeIndices(std::vector<std::uint32_t>& raiIndex, int iTriangles) {
     const std::uint32_t aiPattern[6] = {0, 1, 1, 2, 2, 0};
-    raiIndex.clear();
-    for (int iTriangle = 0; iTriangle < iTriangles; iTriangle++) {
-        for (const std::uint32_t iCorner : aiPattern) {
-            raiIndex.push_back(3 * std::uint32_t(iTriangle) + iCorner);
-        }
+    raiIndex.resize(6 * std::size_t(iTriangles));
+    for (std::size_t i = 0; i < raiIndex.size(); i++) {
+        raiIndex[i] = std::uint32_t(3 * (i / 6)) + aiPattern[i % 6];
     }
 }
 

@@ -76,17 +76,26 @@ void main() {
 }
 )";
 
+// Whether a compile or a link went well; if not, its log goes to standard
+// error.
+bool bSucceeded(GLuint iObject, GLenum eStatus, void (*pGetStatus)(GLuint, GLenum, GLint*),
+                void (*pGetLog)(GLuint, GLsizei, GLsizei*, GLchar*), const char* sWhat) {
+    GLint iOk = 0;
+    pGetStatus(iObject, eStatus, &iOk);
+    if (iOk == GL_FALSE) {
+        char sLog[1024] = "";
+        pGetLog(iObject, sizeof sLog, nullptr, sLog);
+        std::fprintf(stderr, "orvane: %s: %s\n", sWhat, sLog);
+    }
+    return iOk != GL_FALSE;
+}
+
 GLuint iCompile(GLenum eKind, const char* sSource) {
     const GLuint iShader = emscripten_glCreateShader(eKind);
     emscripten_glShaderSource(iShader, 1, &sSource, nullptr);
     emscripten_glCompileShader(iShader);
-    GLint iOk = 0;
-    emscripten_glGetShaderiv(iShader, GL_COMPILE_STATUS, &iOk);
-    if (iOk == GL_FALSE) {
-        char sLog[1024] = "";
-        emscripten_glGetShaderInfoLog(iShader, sizeof sLog, nullptr, sLog);
-        std::fprintf(stderr, "orvane: shader: %s\n", sLog);
-    }
+    bSucceeded(iShader, GL_COMPILE_STATUS, emscripten_glGetShaderiv, emscripten_glGetShaderInfoLog,
+               "shader");
     return iShader;
 }
 }  // namespace
@@ -99,12 +108,8 @@ unsigned iBuildProgram(int iKind) {
     emscripten_glAttachShader(iProgram, iCompile(GL_VERTEX_SHADER, sVertex.c_str()));
     emscripten_glAttachShader(iProgram, iCompile(GL_FRAGMENT_SHADER, sFragmentShader));
     emscripten_glLinkProgram(iProgram);
-    GLint iOk = 0;
-    emscripten_glGetProgramiv(iProgram, GL_LINK_STATUS, &iOk);
-    if (iOk == GL_FALSE) {
-        char sLog[1024] = "";
-        emscripten_glGetProgramInfoLog(iProgram, sizeof sLog, nullptr, sLog);
-        std::fprintf(stderr, "orvane: shader program: %s\n", sLog);
+    if (!bSucceeded(iProgram, GL_LINK_STATUS, emscripten_glGetProgramiv,
+                    emscripten_glGetProgramInfoLog, "shader program")) {
         return 0;
     }
     return iProgram;
