@@ -8,7 +8,7 @@ MAKEFLAGS += --no-print-directory
 all: build
 
 deps:
-	@scripts/install-deps
+	@scripts/install-deps test
 
 configure: deps
 	@cmake --preset $(PRESET) >/dev/null
@@ -16,11 +16,25 @@ configure: deps
 build: configure
 	@cmake --build --preset $(PRESET) -j 2
 
-run: build
-	@scripts/run-viewer $(BUILD_DIR)/orvane
+# The viewer alone, from a preset of its own without the tests and benchmarks,
+# so that it installs and builds only what the viewer needs.
+run:
+	@scripts/install-deps run
+	@cmake --preset viewer >/dev/null
+	@cmake --build --preset viewer -j 2
+	@scripts/run-viewer build/viewer/orvane
 
 test: build
 	@ctest --preset $(PRESET) -j 2
+
+# The viewer as one self-contained web page, build/web/orvane.html: open it
+# from disk or put it on any web server (README, "In a web page").
+.PHONY: web
+web:
+	@scripts/install-deps web
+	@cmake --preset web >/dev/null
+	@cmake --build --preset web -j 2
+	@echo "web: wrote build/web/orvane.html"
 
 # The README's pictures, taken from the running viewer in a private Xvfb.
 .PHONY: screenshots
