@@ -1,0 +1,152 @@
+// GLUT's window and event loop over the page: the canvas with a WebGL 2
+// context, and one pass of GLUT's loop per animation frame of the browser.
+// Its size is the canvas's size in device pixels (CSS pixels times the
+// device pixel ratio), so the picture is sharp on dense screens, and that
+// is the size the reshape callback gets, as GLUT reports a window's size
+// in the screen's pixels.
+#include "glut_window.h"
+
+#include <GL/glut.h>
+#include <emscripten.h>
+#include <emscripten/html5.h>
+
+#include <cmath>
+#include <cstdio>
+
+#include "frame.h"
+#include "glut_callbacks.h"
+#include "renderer.h"
+#include "state.h"
+
+const char* const sCanvasSelector = "#viewer";
+
+namespace {
+struct Window {
+    // GLUT's default size and display mode until the program asks for others.
+    int iCssWidth = 300;
+    int iCssHeight = 300;
+    unsigned iDisplayMode = GLUT_RGB | GLUT_SINGLE;
+    int iWidth = 0;
+    int iHeight = 0;
+    bool bReshapeDue = false;
+    double fFrames = 0.0;
+};
+
+Window sWindow;
+
+EM_JS(void, vReportNoWebGL, (), {
+    if (Module["onNoWebGL"]) {
+        Module["onNoWebGL"]();
+    }
+});
+
+void vSetBackingStore(double fCssWidth, double fCssHeight) {
+    const double fRatio = emscripten_get_device_pixel_ratio();
+    const int iWidth = int(std::lround(fCssWidth * fRatio));
+    const int iHeight = int(std::lround(fCssHeight * fRatio));
+    if (iWidth != sWindow.iWidth || iHeight != sWindow.iHeight) {
+        emscripten_set_canvas_element_size(sCanvasSelector, iWidth, iHeight);
+        sWindow.iWidth = iWidth;
+        sWindow.iHeight = iHeight;
+        sWindow.bReshapeDue = true;
+    }
+}
+
+// Checked once per frame: a change of the canvas's CSS size or of the
+// device pixel ratio (the browser's zoom, a move to another screen).
+void vFollowCanvasSize() {
+    double fCssWidth = 0.0;
+    double fCssHeight = 0.0;
+    emscripten_get_element_css_size(sCanvasSelector, &fCssWidth, &fCssHeight);
+    vSetBackingStore(fCssWidth, fCssHeight);
+    if (sWindow.bReshapeDue) {
+        sWindow.bReshapeDue = false;
+        vDeliverReshape(sWindow.iWidth, sWindow.iHeight);
+    }
+}
+
+// GLUT's order within one pass of its loop: the window's events (keys
+// arrive between passes, as the browser delivers them), the display if one
+// is due, then the idle callback.
+void vLoopPass() {
+    vFollowCanvasSize();
+    if (sGlut.bRedisplay && sGlut.pDisplay) {
+        sGlut.bRedisplay = false;
+        sGlut.pDisplay();
+    }
+    if (sGlut.pIdle) {
+        sGlut.pIdle();
+    }
+}
+}  // namespace
+
+double fFramesDrawn() {
+    return sWindow.fFrames;
+}
+
+int iToWindowPixels(double fCssPixels) {
+    return int(std::lround(fCssPixels * emscripten_get_device_pixel_ratio()));
+}
+
+extern "C" {
+
+// The page has no command line for GLUT to read.
+void glutInit(int* /*pargc*/, char** /*argv*/) {}
+
+// The page places its canvas itself.
+void glutInitWindowPosition(int /*x*/, int /*y*/) {}
+
+void glutInitWindowSize(int width, int height) {
+    sWindow.iCssWidth = width;
+    sWindow.iCssHeight = height;
+}
+
+void glutInitDisplayMode(unsigned int mode) {
+    sWindow.iDisplayMode = mode;
+}
+
+// The canvas keeps its picture between frames (preserveDrawingBuffer), as
+// a window's front buffer does, so that the page can be read at any time.
+// Without WebGL 2 the page is told and the program ends, as GLUT ends it
+// when it cannot open a window.
+int glutCreateWindow(const char* title) {
+    emscripten_set_window_title(title);
+    emscripten_set_element_css_size(sCanvasSelector, sWindow.iCssWidth, sWindow.iCssHeight);
+    vSetBackingStore(sWindow.iCssWidth, sWindow.iCssHeight);
+
+    EmscriptenWebGLContextAttributes sAttributes;
+    emscripten_webgl_init_context_attributes(&sAttributes);
+    sAttributes.majorVersion = 2;
+    sAttributes.minorVersion = 0;
+    sAttributes.alpha = (sWindow.iDisplayMode & GLUT_ALPHA) != 0;
+    sAttributes.depth = (sWindow.iDisplayMode & GLUT_DEPTH) != 0;
+    sAttributes.stencil = (sWindow.iDisplayMode & GLUT_STENCIL) != 0;
+    sAttributes.antialias = false;
+    sAttributes.preserveDrawingBuffer = true;
+    const EMSCRIPTEN_WEBGL_CONTEXT_HANDLE iContext =
+        emscripten_webgl_create_context(sCanvasSelector, &sAttributes);
+    if (iContext <= 0 || emscripten_webgl_make_context_current(iContext) != EMSCRIPTEN_RESULT_SUCCESS ||
+        !bStartRenderer()) {
+        vReportNoWebGL();
+        emscripten_force_exit(1);
+    }
+    vResetGlState(sWindow.iWidth, sWindow.iHeight);
+    vListenToKeys();
+    // A new window is exposed: it is drawn once without being asked.
+    sGlut.bRedisplay = true;
+    return 1;
+}
+
+// Never returns: emscripten's main loop unwinds the program's stack and
+// then runs a pass per animation frame.
+void glutMainLoop() {
+    emscripten_set_main_loop(vLoopPass, 0, 1);
+}
+
+void glutSwapBuffers() {
+    vRenderFrame(sFrame);
+    vStartFrame();
+    sWindow.fFrames += 1.0;
+}
+
+}  // extern "C"
