@@ -125,27 +125,30 @@ async function waitMoving(page, what) {
   }
 }
 
-// Freezes the scene at exactly frame `frame` (the viewer's spin and clock
-// then stand as the desktop viewer's do after that many frames): Home and End
-// are sent from inside the page, through the page's own buttons, at the
-// moment the frame counter reaches it, between two frames.
-async function freezeAtFrame(page, frame) {
-  return page.evaluate((target) => new Promise((resolve, reject) => {
+// Stops the spin at exactly frame `spinFrame` and the source motion at
+// exactly frame `motionFrame` (default the same): Home and End are sent from
+// inside the page, through the page's own buttons, at the moment the frame
+// counter reaches each, between two frames. The spin angles and the frame
+// clock then stand as the desktop viewer's do after those many frames.
+async function freezeAtFrame(page, spinFrame, motionFrame = spinFrame) {
+  return page.evaluate((targets) => new Promise((resolve, reject) => {
+    const pending = [['Home', targets[0]], ['End', targets[1]]].sort((a, b) => a[1] - b[1]);
     const channel = new MessageChannel();
     channel.port1.onmessage = () => {
       const drawn = window.orvane.frames();
-      if (drawn > target) {
-        reject(new Error(`the page was at frame ${drawn} already, past ${target}`));
-      } else if (drawn === target) {
-        document.querySelector('button[data-key="Home"]').click();
-        document.querySelector('button[data-key="End"]').click();
-        resolve(window.orvane.frames());
+      while (pending.length && drawn === pending[0][1]) {
+        document.querySelector(`button[data-key="${pending.shift()[0]}"]`).click();
+      }
+      if (!pending.length) {
+        resolve(drawn);
+      } else if (drawn > pending[0][1]) {
+        reject(new Error(`the page was at frame ${drawn} already, past ${pending[0][1]}`));
       } else {
         channel.port2.postMessage(0);
       }
     };
     channel.port2.postMessage(0);
-  }), frame);
+  }), [spinFrame, motionFrame]);
 }
 
 module.exports = {

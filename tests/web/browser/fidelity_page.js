@@ -1,4 +1,5 @@
-// fidelity_page.js PAGE FRAME DIR: the page frozen at exactly frame FRAME,
+// fidelity_page.js PAGE SPIN_FRAME MOTION_FRAME DIR: the page with its spin
+// stopped at exactly frame SPIN_FRAME and its source motion at MOTION_FRAME,
 // field 1 at the start grid and iso value, in the four looks the desktop
 // viewer is compared in, saved as DIR/page-<look>.png. The looks are reached
 // by the same keys, in the same order, as on the desktop.
@@ -7,8 +8,7 @@ const fs = require('fs');
 const path = require('path');
 const chromium = require('./chromium');
 
-const [pageFile, frameText, dir] = process.argv.slice(2);
-const frame = Number(frameText);
+const [pageFile, spinText, motionText, dir] = process.argv.slice(2);
 const looks = [
   { key: null, name: 'filled-lit' },
   { key: 'w', name: 'wire-lit' },
@@ -23,7 +23,7 @@ async function openFrozen(browser) {
     const page = await chromium.open(browser, pageFile);
     await chromium.waitReady(page);
     try {
-      await chromium.freezeAtFrame(page, frame);
+      await chromium.freezeAtFrame(page, Number(spinText), Number(motionText));
       return page;
     } catch (error) {
       if (attempt === 5) throw error;
