@@ -24,11 +24,21 @@ function chromiumArgs(extra) {
   ];
 }
 
+// Headless needs no display; given one that has gone away (as a script that
+// stopped its Xvfb leaves DISPLAY behind), it draws no WebGL frame at all.
+function environment() {
+  const env = { ...process.env };
+  delete env.DISPLAY;
+  delete env.WAYLAND_DISPLAY;
+  return env;
+}
+
 async function launch(extraArgs = []) {
   const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'orvane-chromium-'));
   const browser = await puppeteer.launch({
     executablePath: CHROMIUM,
     headless: true,
+    env: environment(),
     userDataDir: profile,
     args: chromiumArgs(extraArgs),
     protocolTimeout: DEADLINE_MS,
