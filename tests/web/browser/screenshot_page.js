@@ -10,7 +10,7 @@ const [pageFile, file, frameText] = process.argv.slice(2);
 async function main() {
   const browser = await chromium.launch();
   try {
-    const page = await chromium.open(browser, pageFile, { width: 1100, height: 760 });
+    const page = await chromium.open(browser, pageFile, { width: 1400, height: 540 });
     await chromium.waitReady(page);
     await chromium.freezeAtFrame(page, Number(frameText || 60));
     await chromium.stable(page);
