@@ -5,6 +5,8 @@
 //   keys     typed on the keyboard, every key does to the frozen picture
 //            what it does in the viewer, and no key scrolls the page
 //   buttons  the same through the buttons under the canvas
+//   no-webgl in a browser without WebGL, one sentence says so in place of
+//            the canvas
 // Every part ends with no console error, uncaught exception or failed request.
 'use strict';
 const fs = require('fs');
@@ -91,13 +93,26 @@ async function keys(page, how) {
   }
 }
 
+async function noWebGL(page) {
+  await chromium.waitInPage(page, 'the notice that WebGL 2 is missing',
+                            () => !document.querySelector('#no-webgl').hidden);
+  assert.ok(await page.$eval('canvas#viewer', (canvas) => canvas.hidden), 'the canvas is hidden');
+  const notice = await page.$eval('#no-webgl', (element) => element.textContent.trim());
+  assert.match(notice, /^[A-Z][^.]*WebGL 2[^.]*\.$/, 'one sentence that names WebGL 2');
+  console.log(`ok: without WebGL the page says: ${notice}`);
+}
+
 async function main() {
-  const browser = await chromium.launch();
+  const browser = await chromium.launch(part === 'no-webgl' ? ['--disable-3d-apis'] : []);
   try {
     const page = await chromium.open(browser, pageFile);
-    await chromium.waitReady(page);
-    if (part === 'opening') await opening(page);
-    else await keys(page, part);
+    if (part === 'no-webgl') {
+      await noWebGL(page);
+    } else {
+      await chromium.waitReady(page);
+      if (part === 'opening') await opening(page);
+      else await keys(page, part);
+    }
     assert.deepStrictEqual(page.problems, [], 'console errors, exceptions, failed requests');
   } finally {
     await browser.close();
