@@ -28,7 +28,8 @@ DrawState sCurrentDrawState() {
     float afNormal[9];
     vNormalMatrix(sModelView, afNormal);
     for (int iColumn = 0; iColumn < 3; iColumn++) {
-        std::memcpy(&sState.afUniform[4 * (8 + iColumn)], &afNormal[3 * iColumn], 3 * sizeof(float));
+        std::memcpy(&sState.afUniform[4 * (8 + iColumn)], &afNormal[3 * iColumn],
+                    3 * sizeof(float));
     }
     const LightingState& sLighting = sGl.sNow.sLighting;
     sState.afUniform[4 * 11 + 0] = sLighting.bLighting ? 1.0f : 0.0f;

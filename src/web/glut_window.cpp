@@ -125,7 +125,8 @@ int glutCreateWindow(const char* title) {
     sAttributes.preserveDrawingBuffer = true;
     const EMSCRIPTEN_WEBGL_CONTEXT_HANDLE iContext =
         emscripten_webgl_create_context(sCanvasSelector, &sAttributes);
-    if (iContext <= 0 || emscripten_webgl_make_context_current(iContext) != EMSCRIPTEN_RESULT_SUCCESS ||
+    if (iContext <= 0 ||
+        emscripten_webgl_make_context_current(iContext) != EMSCRIPTEN_RESULT_SUCCESS ||
         !bStartRenderer()) {
         vReportNoWebGL();
         emscripten_force_exit(1);

@@ -145,6 +145,7 @@ bool bFrontFacing(const Matrix4& sClip, const float afA[3], const float afB[3],
         afY[i] = double(afClipped[1]) / afClipped[3];
     }
     // Twice the signed area; the viewport's scale is positive and keeps its sign.
-    const double fArea = (afX[1] - afX[0]) * (afY[2] - afY[0]) - (afX[2] - afX[0]) * (afY[1] - afY[0]);
+    const double fArea =
+        (afX[1] - afX[0]) * (afY[2] - afY[0]) - (afX[2] - afX[0]) * (afY[1] - afY[0]);
     return fArea > 0.0;
 }

@@ -19,5 +19,4 @@ void vEndPrimitives();
 // OpenGL's facing of a triangle: front when its signed area in window
 // coordinates is positive (counter-clockwise, the default front face).
 // sClip takes object to clip coordinates.
-bool bFrontFacing(const Matrix4& sClip, const float afA[3], const float afB[3],
-                  const float afC[3]);
+bool bFrontFacing(const Matrix4& sClip, const float afA[3], const float afB[3], const float afC[3]);

@@ -126,7 +126,8 @@ FaceTerms sFaceTerms(const LightingState& sState, int iFace) {
     const float fOn = sState.bLight0 ? 1.0f : 0.0f;
     FaceTerms sTerms;
     for (int i = 0; i < 3; i++) {
-        const float fScene = sMaterial.afEmission[i] + sMaterial.afAmbient[i] * sState.afModelAmbient[i];
+        const float fScene =
+            sMaterial.afEmission[i] + sMaterial.afAmbient[i] * sState.afModelAmbient[i];
         sTerms.afBase[i] = fScene + fOn * (sMaterial.afAmbient[i] * sLight.afAmbient[i]);
         sTerms.afDiffuse[i] = fOn * (sMaterial.afDiffuse[i] * sLight.afDiffuse[i]);
         sTerms.afSpecular[i] = fOn * (sMaterial.afSpecular[i] * sLight.afSpecular[i]);
@@ -141,8 +142,8 @@ void vLightVector(const LightingState& sState, float afOut[4]) {
     if (afOut[3] != 0.0f) {
         return;
     }
-    const double fLength =
-        std::sqrt(double(afOut[0]) * afOut[0] + double(afOut[1]) * afOut[1] + double(afOut[2]) * afOut[2]);
+    const double fLength = std::sqrt(double(afOut[0]) * afOut[0] + double(afOut[1]) * afOut[1] +
+                                     double(afOut[2]) * afOut[2]);
     for (int i = 0; i < 3 && fLength > 0.0; i++) {
         afOut[i] = float(afOut[i] / fLength);
     }
