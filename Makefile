@@ -97,3 +97,12 @@ fuzz: fuzz-build
 	@mkdir -p build/fuzz/corpus
 	@$(FUZZER) -max_total_time=$(FUZZ_SECONDS) -max_len=256 -timeout=30 \
 	  -artifact_prefix=build/fuzz/ build/fuzz/corpus tests/fuzz/corpus
+# The web page's frame rate in headless Chromium beside the desktop viewer's
+# in Xvfb, measured in one run (README, "The web page").
+.PHONY: web-fps web-screenshot
+web-fps: build web
+	@scripts/web-fps $(BUILD_DIR)/orvane build/web/orvane.html
+
+# The README's picture of the web page, taken in headless Chromium.
+web-screenshot: web
+	@scripts/web-screenshot build/web/orvane.html docs/web-page.png
