@@ -161,7 +161,25 @@ async function freezeAtFrame(page, spinFrame, motionFrame = spinFrame) {
   }), [spinFrame, motionFrame]);
 }
 
+// Frames per second over `seconds`, counted and timed inside the page by the
+// frame counter of window[counter].
+function rate(page, seconds, counter = 'orvane') {
+  return page.evaluate((ms, name) => new Promise((resolve) => {
+    const startFrames = window[name].frames();
+    const start = performance.now();
+    const poll = () => {
+      const elapsed = performance.now() - start;
+      if (elapsed < ms) {
+        setTimeout(poll, 50);
+        return;
+      }
+      resolve((1000 * (window[name].frames() - startFrames)) / elapsed);
+    };
+    setTimeout(poll, 50);
+  }), 1000 * seconds, counter);
+}
+
 module.exports = {
   DEADLINE_MS, launch, open, waitInPage, waitReady, frames, waitFrames, shot, stable, changed,
-  moving, waitMoving, freezeAtFrame,
+  moving, waitMoving, freezeAtFrame, rate,
 };

@@ -2,32 +2,35 @@
 // headless Chromium with vsync and the frame-rate limit off, the grid changed
 // by typing "+" as on the desktop. Prints one line per grid: the grid and the
 // frames per second over SECONDS seconds drawn after the keys took effect.
+//
+// fps_page.js --floor FLOOR SECONDS GRID:TRIANGLES...: the same for the
+// browser's drawing floor (floor_page.html), one page per grid with that many
+// triangles.
 'use strict';
 const chromium = require('./chromium');
 
 const [pageFile, secondsText] = process.argv.slice(2);
 const seconds = Number(secondsText || 5);
 
-// Frames drawn over the window, counted and timed inside the page.
-function rate(page) {
-  return page.evaluate((ms) => new Promise((resolve) => {
-    const startFrames = window.orvane.frames();
-    const start = performance.now();
-    const poll = () => {
-      const elapsed = performance.now() - start;
-      if (elapsed < ms) {
-        setTimeout(poll, 50);
-        return;
-      }
-      resolve((1000 * (window.orvane.frames() - startFrames)) / elapsed);
-    };
-    setTimeout(poll, 50);
-  }), 1000 * seconds);
+async function floors(browser) {
+  const [floorFile, secondsText, ...grids] = process.argv.slice(3);
+  for (const entry of grids) {
+    const [grid, triangles] = entry.split(':');
+    const page = await chromium.open(browser, floorFile);
+    await page.goto(`${page.url()}?triangles=${triangles}`);
+    await chromium.waitInPage(page, 'the floor to draw', () => window.floor && window.floor.frames() > 3);
+    console.log(`${grid} ${(await chromium.rate(page, Number(secondsText), 'floor')).toFixed(0)}`);
+    await page.close();
+  }
 }
 
 async function main() {
   const browser = await chromium.launch(['--disable-gpu-vsync', '--disable-frame-rate-limit']);
   try {
+    if (process.argv[2] === '--floor') {
+      await floors(browser);
+      return;
+    }
     const page = await chromium.open(browser, pageFile);
     await chromium.waitReady(page);
     let grid = 16;
@@ -35,7 +38,7 @@ async function main() {
       for (; grid < target; grid++) await page.keyboard.press('+');
       // The frames in progress when the keys arrived are not counted.
       await chromium.waitFrames(page, 3);
-      console.log(`${grid} ${(await rate(page)).toFixed(0)}`);
+      console.log(`${grid} ${(await chromium.rate(page, seconds)).toFixed(0)}`);
     }
   } finally {
     await browser.close();
