@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "shaders.h"
+#include "shared_vertices.h"
 
 namespace {
 // Uniforms belong to their program: each keeps the block last sent to it.
@@ -22,16 +23,25 @@ struct Program {
     float afSent[4 * iUniformVectors];
 };
 
+// Bytes a buffer holds; it grows, never shrinks.
+struct Buffer {
+    GLuint iName;
+    std::size_t iCapacity;
+};
+
 struct Renderer {
     Program asProgram[iProgramKinds];
     int iInUse;
-    GLuint iBuffer;
-    // Bytes the buffer holds; it grows, never shrinks.
-    std::size_t iCapacity;
-    // The edge pattern for this many triangles is in the index buffer.
-    GLuint iIndexBuffer;
+    Buffer sVertices;
+    // A frame with triangle edges sends its vertex array as it is, and the
+    // edge pattern for this many triangles is in sEdgeIndices; any other
+    // sends its shared vertices, and their indices in sSharedIndices.
+    Buffer sEdgeIndices;
     int iEdgeTriangles;
     std::vector<std::uint32_t> aiEdgeIndex;
+    Buffer sSharedIndices;
+    SharedVertices sShared;
+    GLuint iBoundIndices;
     // What WebGL was last set to, so that a draw changes only what differs.
     bool bApplied;
     DrawState sApplied;
@@ -65,40 +75,78 @@ void vAttribute(GLuint iLocation, int iSize, AttributeKind eKind, std::size_t iO
 }
 
 // Grown to the largest number of triangle edges a frame has drawn, once.
+// The element array is the vertex array object's: bound only when it changes.
+void vBindIndices(const Buffer& sIndices) {
+    if (sRenderer.iBoundIndices != sIndices.iName) {
+        sRenderer.iBoundIndices = sIndices.iName;
+        emscripten_glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, sIndices.iName);
+    }
+}
+
+// eTarget must have rsBuffer bound.
+void vUpload(GLenum eTarget, Buffer& rsBuffer, const void* pData, std::size_t iBytes) {
+    if (iBytes == 0) {
+        return;
+    }
+    if (iBytes > rsBuffer.iCapacity) {
+        rsBuffer.iCapacity = iBytes + iBytes / 2;
+        emscripten_glBufferData(eTarget, GLsizeiptr(rsBuffer.iCapacity), nullptr, GL_STREAM_DRAW);
+    }
+    emscripten_glBufferSubData(eTarget, 0, GLsizeiptr(iBytes), pData);
+}
+
+// Grown to the largest number of triangle edges a frame has drawn, once.
 void vProvideEdgeIndices(int iTriangles) {
+    vBindIndices(sRenderer.sEdgeIndices);
     if (iTriangles <= sRenderer.iEdgeTriangles) {
         return;
     }
     sRenderer.iEdgeTriangles = iTriangles + iTriangles / 2;
     vEdgeIndices(sRenderer.aiEdgeIndex, sRenderer.iEdgeTriangles);
-    emscripten_glBufferData(GL_ELEMENT_ARRAY_BUFFER,
-                            GLsizeiptr(sRenderer.aiEdgeIndex.size() * sizeof(std::uint32_t)),
-                            sRenderer.aiEdgeIndex.data(), GL_STATIC_DRAW);
+    vUpload(GL_ELEMENT_ARRAY_BUFFER, sRenderer.sEdgeIndices, sRenderer.aiEdgeIndex.data(),
+            sRenderer.aiEdgeIndex.size() * sizeof(std::uint32_t));
 }
 
-void vDraw(const FrameCommand& sCommand) {
+GLenum eMode(DrawKind eDraw) {
+    return eDraw == DrawKind::Triangles ? GL_TRIANGLES : GL_LINES;
+}
+
+void vDraw(const FrameCommand& sCommand, bool bShared) {
     if (sCommand.eDraw == DrawKind::TriangleEdges) {
         const int iFirstTriangle = sCommand.iFirst / 3;
         vProvideEdgeIndices(iFirstTriangle + sCommand.iCount / 3);
         emscripten_glDrawElements(GL_LINES, 2 * sCommand.iCount, GL_UNSIGNED_INT,
                                   pOffset(6 * sizeof(std::uint32_t) * iFirstTriangle));
+    } else if (bShared) {
+        vBindIndices(sRenderer.sSharedIndices);
+        emscripten_glDrawElements(eMode(sCommand.eDraw), sCommand.iCount, GL_UNSIGNED_INT,
+                                  pOffset(sizeof(std::uint32_t) * std::size_t(sCommand.iFirst)));
     } else {
-        emscripten_glDrawArrays(sCommand.eDraw == DrawKind::Lines ? GL_LINES : GL_TRIANGLES,
-                                sCommand.iFirst, sCommand.iCount);
+        emscripten_glDrawArrays(eMode(sCommand.eDraw), sCommand.iFirst, sCommand.iCount);
     }
 }
 
-void vUpload(const Frame& sDrawing) {
-    const std::size_t iBytes = sDrawing.asVertex.size() * sizeof(FrameVertex);
-    if (iBytes == 0) {
+// Triangle edges are drawn by a fixed pattern over the frame's own array.
+bool bCanShare(const Frame& sDrawing) {
+    return std::none_of(
+        sDrawing.asCommand.begin(), sDrawing.asCommand.end(), [](const FrameCommand& sCommand) {
+            return sCommand.eKind == CommandKind::Draw && sCommand.eDraw == DrawKind::TriangleEdges;
+        });
+}
+
+void vUploadFrame(const Frame& sDrawing, bool bShared) {
+    if (!bShared) {
+        vUpload(GL_ARRAY_BUFFER, sRenderer.sVertices, sDrawing.asVertex.data(),
+                sDrawing.asVertex.size() * sizeof(FrameVertex));
         return;
     }
-    if (iBytes > sRenderer.iCapacity) {
-        sRenderer.iCapacity = iBytes + iBytes / 2;
-        emscripten_glBufferData(GL_ARRAY_BUFFER, GLsizeiptr(sRenderer.iCapacity), nullptr,
-                                GL_STREAM_DRAW);
-    }
-    emscripten_glBufferSubData(GL_ARRAY_BUFFER, 0, GLsizeiptr(iBytes), sDrawing.asVertex.data());
+    SharedVertices& rsShared = sRenderer.sShared;
+    vShareVertices(sDrawing.asVertex, rsShared);
+    vUpload(GL_ARRAY_BUFFER, sRenderer.sVertices, rsShared.asVertex.data(),
+            rsShared.asVertex.size() * sizeof(FrameVertex));
+    vBindIndices(sRenderer.sSharedIndices);
+    vUpload(GL_ELEMENT_ARRAY_BUFFER, sRenderer.sSharedIndices, rsShared.aiIndex.data(),
+            rsShared.aiIndex.size() * sizeof(std::uint32_t));
 }
 
 void vClear(const FrameCommand& sCommand) {
@@ -165,27 +213,28 @@ bool bStartRenderer() {
     GLuint iArray = 0;
     emscripten_glGenVertexArrays(1, &iArray);
     emscripten_glBindVertexArray(iArray);
-    emscripten_glGenBuffers(1, &sRenderer.iBuffer);
-    emscripten_glBindBuffer(GL_ARRAY_BUFFER, sRenderer.iBuffer);
+    emscripten_glGenBuffers(1, &sRenderer.sVertices.iName);
+    emscripten_glBindBuffer(GL_ARRAY_BUFFER, sRenderer.sVertices.iName);
     vAttribute(iPositionAttribute, 3, AttributeKind::Floats, offsetof(FrameVertex, afPosition));
     vAttribute(iNormalAttribute, 3, AttributeKind::Floats, offsetof(FrameVertex, afNormal));
     // The colour is read with the side's byte as a fourth channel, unused:
     // three bytes are not a vertex format every renderer takes as it is.
     vAttribute(iColorAttribute, 4, AttributeKind::Fractions, offsetof(FrameVertex, aiColor));
     vAttribute(iFacingAttribute, 1, AttributeKind::Integer, offsetof(FrameVertex, iFacing));
-    emscripten_glGenBuffers(1, &sRenderer.iIndexBuffer);
-    emscripten_glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, sRenderer.iIndexBuffer);
+    emscripten_glGenBuffers(1, &sRenderer.sEdgeIndices.iName);
+    emscripten_glGenBuffers(1, &sRenderer.sSharedIndices.iName);
     return true;
 }
 
 void vRenderFrame(const Frame& sDrawing) {
-    vUpload(sDrawing);
+    const bool bShared = bCanShare(sDrawing);
+    vUploadFrame(sDrawing, bShared);
     for (const FrameCommand& sCommand : sDrawing.asCommand) {
         if (sCommand.eKind == CommandKind::Clear) {
             vClear(sCommand);
         } else if (sCommand.iCount > 0) {
             vApply(sDrawing.asState[sCommand.iState]);
-            vDraw(sCommand);
+            vDraw(sCommand, bShared);
         }
     }
 }

@@ -1,5 +1,5 @@
 // The frame's drawing sent to WebGL 2: one upload of all its vertices, then
-// its clears and draws in order, each draw one drawArrays.
+// its clears and draws in order, one WebGL draw call each.
 #pragma once
 
 #include "frame.h"

@@ -11,6 +11,7 @@ set(ORVANE_WEB_PORTABLE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/key_map.cpp
   ${CMAKE_CURRENT_LIST_DIR}/lighting.cpp
   ${CMAKE_CURRENT_LIST_DIR}/matrix.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/shared_vertices.cpp
   ${CMAKE_CURRENT_LIST_DIR}/state.cpp)
 set(ORVANE_WEB_BROWSER_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/glut_keys.cpp

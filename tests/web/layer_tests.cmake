@@ -12,6 +12,7 @@ add_executable(orvane_web_layer_tests ${ORVANE_WEB_PORTABLE_SOURCES}
   ${web_layer_tests}/key_map_test.cpp
   ${web_layer_tests}/lighting_test.cpp
   ${web_layer_tests}/matrix_test.cpp
+  ${web_layer_tests}/shared_vertices_test.cpp
   ${web_layer_tests}/state_test.cpp
   ${web_layer_tests}/viewer_frame_test.cpp)
 target_include_directories(orvane_web_layer_tests PRIVATE ${PROJECT_SOURCE_DIR}/src/web
