@@ -3,9 +3,9 @@
 // by typing "+" as on the desktop. Prints one line per grid: the grid and the
 // frames per second over SECONDS seconds drawn after the keys took effect.
 //
-// fps_page.js --floor FLOOR SECONDS GRID:TRIANGLES...: the same for the
-// browser's drawing floor (floor_page.html), one page per grid with that many
-// triangles.
+// fps_page.js --floor FLOOR SECONDS GRID:VERTICES:CORNERS...: the same for
+// the browser's drawing floor (floor_page.html), one page per grid, sending
+// that many vertices and corners.
 'use strict';
 const chromium = require('./chromium');
 
@@ -15,9 +15,9 @@ const seconds = Number(secondsText || 5);
 async function floors(browser) {
   const [floorFile, secondsText, ...grids] = process.argv.slice(3);
   for (const entry of grids) {
-    const [grid, triangles] = entry.split(':');
+    const [grid, vertices, corners] = entry.split(':');
     const page = await chromium.open(browser, floorFile);
-    await page.goto(`${page.url()}?triangles=${triangles}`);
+    await page.goto(`${page.url()}?vertices=${vertices}&corners=${corners}`);
     await chromium.waitInPage(page, 'the floor to draw', () => window.floor && window.floor.frames() > 3);
     console.log(`${grid} ${(await chromium.rate(page, Number(secondsText), 'floor')).toFixed(0)}`);
     await page.close();
