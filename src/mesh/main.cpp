@@ -39,7 +39,7 @@ void vTakeTriangle(const MeshCorner* asCorner, const SegmentKey* aiKey) {
 SweepSettings sSweepSettings(const MeshOptions& sOptions) {
     SampleFunction* const apfField[3] = {fSample1, fSample2, fSample3};
     return {apfField[sOptions.iField - 1], sOptions.bTetra, sOptions.iGrid, sOptions.fIso,
-            fFrameClock(sOptions.iFrame)};
+            fFrameClock(sOptions.iFrame), sOptions.iThreads};
 }
 
 MeshSummary sExtract(const MeshOptions& sOptions) {
