@@ -124,10 +124,8 @@ void vSweepChunk(std::int32_t iChunk, ChunkOutput& rsOutput) {
     rsOutput.aiKey.clear();
     rsOutput.iCountedCalls = 0;
     rsOutput.iNormals = 0;
-    CellCapture sCapture;
+    CellCapture sCapture = {};
     sCapture.pOutput = &rsOutput;
-    sCapture.iCellCorners = 0;
-    sCapture.bCellOpen = false;
     pCapture = &sCapture;
     vMarchingCubesSlab(iChunk * iLayersPerChunk, iChunkEnd(iChunk));
     vCloseCell(sCapture);
@@ -197,7 +195,9 @@ void vRunSweep(const SweepSettings& sSettings, TriangleSink* pfSink, SweepCounts
     vProgressStart(iGrid * iGrid * iGrid);
 
     const auto sStart = std::chrono::steady_clock::now();
-    vMakeChunksInOrder(iChunkCount(), sSettings.iThreads, vSweepChunk, vTakeChunk);
+    // More threads than chunks would only wait.
+    const int iWorkers = std::min(sSettings.iThreads, int(iChunkCount()));
+    vMakeChunksInOrder(iChunkCount(), iWorkers, vSweepChunk, vTakeChunk);
     const std::chrono::duration<double> sElapsed = std::chrono::steady_clock::now() - sStart;
 
     vProgressEnd();

@@ -30,5 +30,4 @@ typedef void ChunkTaker(std::int32_t iChunk, const ChunkOutput& rsOutput);
 // Makes chunks 0 to iChunks - 1 on iWorkers threads and takes each in turn.
 // Returns, or throws what a taker or a maker threw first in chunk order,
 // only after every worker has ended.
-void vMakeChunksInOrder(std::int32_t iChunks, int iWorkers, ChunkMaker* pfMake,
-                        ChunkTaker* pfTake);
+void vMakeChunksInOrder(std::int32_t iChunks, int iWorkers, ChunkMaker* pfMake, ChunkTaker* pfTake);
