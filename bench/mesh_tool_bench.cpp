@@ -1,8 +1,9 @@
 // orvane-mesh run as a user runs it, a process of its own writing a PLY file
-// of the first field at frame 1, iso 48: the time it reports for its work
-// (the sweep, capture, welding and writing the file), and the wall and CPU
-// time of the whole process. (Its peak resident memory cannot be told from
-// here: the kernel carries the spawning process's peak across exec.)
+// of the first field at frame 1, iso 48, sweeping on one thread or on two:
+// the time it reports for its work (the sweep, capture, welding and writing
+// the file), and the wall and CPU time of the whole process. (Its peak
+// resident memory cannot be told from here: the kernel carries the spawning
+// process's peak across exec.)
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
 #include <spawn.h>
@@ -95,8 +96,14 @@ void MeshTool(benchmark::State& rState) {
     }
     const std::string sDir = pDir;
     const std::string sFile = sDir + "/surface.ply";
-    std::vector<std::string> asArgs = {
-        ORVANE_MESH_BINARY, "--grid", std::to_string(rState.range(0)), "--json", "-o", sFile};
+    std::vector<std::string> asArgs = {ORVANE_MESH_BINARY,
+                                       "--grid",
+                                       std::to_string(rState.range(0)),
+                                       "--threads",
+                                       std::to_string(rState.range(2)),
+                                       "--json",
+                                       "-o",
+                                       sFile};
     if (rState.range(1) != 0) {
         asArgs.emplace_back("--weld");
     }
@@ -123,8 +130,8 @@ void MeshTool(benchmark::State& rState) {
     }
 }
 BENCHMARK(MeshTool)
-    ->ArgNames({"grid", "weld"})
-    ->ArgsProduct({{32, 64, 128, 256, 512}, {0, 1}})
+    ->ArgNames({"grid", "weld", "threads"})
+    ->ArgsProduct({{32, 64, 128, 256, 512}, {0, 1}, {1, 2}})
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
 

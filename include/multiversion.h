@@ -7,9 +7,23 @@
 // Either way the routine is a call of its own, never inlined into its
 // caller: the loader's choice cannot be, and the normal relies on it (see
 // vGetNormal).
+//
+// A ThreadSanitizer build takes the single version too: the loader calls the
+// versions' resolver before the sanitizer's runtime is set up, and the
+// resolver, instrumented like any function, would crash there.
 #pragma once
 
-#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+#if defined(__has_feature)
+#if __has_feature(thread_sanitizer)
+#define ORVANE_THREAD_SANITIZER 1
+#endif
+#endif
+#if defined(__SANITIZE_THREAD__)
+#define ORVANE_THREAD_SANITIZER 1
+#endif
+
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__)) && \
+    !defined(ORVANE_THREAD_SANITIZER)
 #define ORVANE_MULTIVERSIONED __attribute__((target_clones("avx2", "default")))
 #else
 #define ORVANE_MULTIVERSIONED __attribute__((noinline))

@@ -19,7 +19,11 @@ extern Polygonizer* vMarchCube;
 typedef void CrossedCellHook(const float* afCubeValue, float fX, float fY, float fZ);
 extern CrossedCellHook* pfCrossedCellHook;
 
+// The whole grid, x layer by x layer; a slab is the layers iFirstX up to
+// iEndX of the same sweep, cell for cell, so slabs taken in order make the
+// whole sweep's calls.
 void vMarchingCubes();
+void vMarchingCubesSlab(std::int32_t iFirstX, std::int32_t iEndX);
 float fGetOffset(float fValue1, float fValue2, float fValueDesired);
 
 // Marching cubes: one cube cell, 256 cases.

@@ -14,6 +14,8 @@ struct SweepSettings {
     std::int32_t iGrid;
     float fIso;
     float fTime;
+    // The threads that sweep; the calling thread takes their triangles.
+    int iThreads;
 };
 
 // Three corners in the order emitted, and the segment of each.
@@ -28,7 +30,9 @@ struct SweepCounts {
 // added that many times, each sum rounded to float.
 float fFrameClock(std::int64_t iFrames);
 
-// Sets the viewer's settings from sSettings, runs its sweep vMarchingCubes and
-// hands every triangle to pfSink in the order the viewer sends them. Throws
-// std::runtime_error if a cell's output disagrees with its case tables.
+// Sets the viewer's settings from sSettings, runs its sweep, a slab of x
+// layers at a time on sSettings.iThreads threads, and hands every triangle
+// to pfSink, on the calling thread, in the order the viewer sends them.
+// Throws std::runtime_error if a cell's output disagrees with its case
+// tables, after handing on the triangles of the cells before it.
 void vRunSweep(const SweepSettings& sSettings, TriangleSink* pfSink, SweepCounts& sCounts);

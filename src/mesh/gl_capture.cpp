@@ -1,6 +1,7 @@
 // The three OpenGL entry points the polygonizers call, defined here in place
 // of libGL. Colour and normal are state, as in OpenGL; the vertex call hands
-// the corner on with the state current at that moment.
+// the corner on with the state current at that moment. The state is each
+// thread's own, as an OpenGL context is, since several threads sweep at once.
 #include <GL/gl.h>
 
 #include "capture.h"
@@ -9,8 +10,8 @@ CornerSink* pCornerSink = nullptr;
 
 namespace {
 // OpenGL's initial current colour and normal.
-GLvector sCurrentColor = {1.0f, 1.0f, 1.0f};
-GLvector sCurrentNormal = {0.0f, 0.0f, 1.0f};
+thread_local GLvector sCurrentColor = {1.0f, 1.0f, 1.0f};
+thread_local GLvector sCurrentNormal = {0.0f, 0.0f, 1.0f};
 }  // namespace
 
 extern "C" {

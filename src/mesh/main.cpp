@@ -38,8 +38,14 @@ void vTakeTriangle(const MeshCorner* asCorner, const SegmentKey* aiKey) {
 
 SweepSettings sSweepSettings(const MeshOptions& sOptions) {
     SampleFunction* const apfField[3] = {fSample1, fSample2, fSample3};
-    return {apfField[sOptions.iField - 1], sOptions.bTetra, sOptions.iGrid, sOptions.fIso,
-            fFrameClock(sOptions.iFrame)};
+    SweepSettings sSettings;
+    sSettings.pfField = apfField[sOptions.iField - 1];
+    sSettings.bTetra = sOptions.bTetra;
+    sSettings.iGrid = sOptions.iGrid;
+    sSettings.fIso = sOptions.fIso;
+    sSettings.fTime = fFrameClock(sOptions.iFrame);
+    sSettings.iThreads = sOptions.iThreads;
+    return sSettings;
 }
 
 MeshSummary sExtract(const MeshOptions& sOptions) {

@@ -4,10 +4,12 @@
 
 #include <strings.h>
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <thread>
 
 namespace {
 
@@ -112,6 +114,12 @@ CLI::Validator sMeshPath() {
         "");
 }
 
+// One per core the system reports, and one if it reports none.
+int iDefaultThreads() {
+    const unsigned iCores = std::thread::hardware_concurrency();
+    return iCores == 0 ? 1 : int(std::min(iCores, unsigned(iMaxThreads)));
+}
+
 }  // namespace
 
 namespace {
@@ -153,6 +161,10 @@ void vDeclareOptions(CLI::App& sApp, MeshOptions& sOptions, OptionText& sText) {
         ->check(sMeshPath())
         ->option_text("FILE");
     sApp.add_flag("--json", sOptions.bJson, "print the summary as one JSON object");
+    sApp.add_option("--threads", sOptions.iThreads,
+                    "threads that sweep the grid; the output is the same for any number")
+        ->transform(sWholeRange(1, iMaxThreads))
+        ->option_text("N (one per core; 1 to " + std::to_string(iMaxThreads) + ")");
 }
 
 }  // namespace
@@ -165,6 +177,7 @@ int iParseOptions(int iArgCount, char** apArg, MeshOptions& sOptions) {
     sApp.set_version_flag("--version", std::string("orvane-mesh ") + ORVANE_VERSION);
     sApp.footer(sHelpFooter);
     OptionText sText;
+    sOptions.iThreads = iDefaultThreads();
     vDeclareOptions(sApp, sOptions, sText);
     try {
         sApp.parse(iArgCount, apArg);

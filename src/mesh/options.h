@@ -14,6 +14,8 @@ struct MeshOptions {
     bool bTetra = false;
     bool bWeld = false;
     bool bJson = false;
+    // Threads that sweep the grid; iParseOptions sets the default, one per core.
+    int iThreads = 1;
     std::string sOutput;
     MeshFormat eFormat = MeshFormat::None;
 };
@@ -21,6 +23,7 @@ struct MeshOptions {
 // Every lattice point of the largest grid gets a 32-bit number, so a segment
 // between two of them is one 64-bit key.
 const std::int32_t iMaxGrid = 1024;
+const int iMaxThreads = 256;
 // The viewer at a thousand frames a second would need eleven days to get here.
 const std::int64_t iMaxFrame = 1000000000;
 

@@ -1,5 +1,5 @@
-// The clock is read every few hundred calls only, and the line is redrawn at
-// most a few times a second, so the sweep does not pay for its own progress.
+// Called once per chunk of the sweep taken, so the clock is read rarely; the
+// line is redrawn at most a few times a second.
 #include "progress.h"
 
 #include <unistd.h>
@@ -12,10 +12,7 @@ namespace {
 bool bTerminal = false;
 bool bShown = false;
 std::int64_t iTotal = 0;
-std::int64_t iCalls = 0;
 double fNextDraw = 0.0;
-
-const std::int64_t iCallsBetweenLooks = 256;
 
 double fNowSeconds() {
     return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch())
@@ -28,12 +25,11 @@ void vProgressStart(std::int64_t iTotalCells) {
     bTerminal = isatty(STDERR_FILENO) == 1;
     bShown = false;
     iTotal = iTotalCells;
-    iCalls = 0;
     fNextDraw = fNowSeconds() + 1.0;
 }
 
-void vProgressCell(std::int64_t iCellsDone) {
-    if (!bTerminal || ++iCalls % iCallsBetweenLooks != 0) {
+void vProgressCells(std::int64_t iCellsDone) {
+    if (!bTerminal) {
         return;
     }
     const double fNow = fNowSeconds();

@@ -5,8 +5,8 @@
 #include <cstdint>
 
 void vProgressStart(std::int64_t iTotalCells);
-// Called now and then during the sweep (orvane-mesh calls it at each cell the
-// surface crosses) with the number of cells finished so far.
-void vProgressCell(std::int64_t iCellsDone);
+// Called now and then during the sweep (orvane-mesh calls it as it takes
+// each chunk of the sweep) with the number of cells finished so far.
+void vProgressCells(std::int64_t iCellsDone);
 // Clears the line if one was shown.
 void vProgressEnd();

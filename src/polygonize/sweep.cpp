@@ -9,11 +9,12 @@ float fTargetValue = 48.0f;
 Polygonizer* vMarchCube = vMarchCube1;
 CrossedCellHook* pfCrossedCellHook = nullptr;
 
-// Visits the cells with z varying fastest. The cell size passed on is
-// fStepSize itself, so every cell of a sweep has the same edge length even
-// where the rounded origins do not tile the cube exactly.
-void vMarchingCubes() {
-    for (std::int32_t iX = 0; iX < iDataSetSize; iX++) {
+// Visits the cells of the x layers iFirstX up to iEndX with z varying
+// fastest. The cell size passed on is fStepSize itself, so every cell of a
+// sweep has the same edge length even where the rounded origins do not tile
+// the cube exactly.
+void vMarchingCubesSlab(std::int32_t iFirstX, std::int32_t iEndX) {
+    for (std::int32_t iX = iFirstX; iX < iEndX; iX++) {
         for (std::int32_t iY = 0; iY < iDataSetSize; iY++) {
             for (std::int32_t iZ = 0; iZ < iDataSetSize; iZ++) {
                 vMarchCube(float(iX) * fStepSize, float(iY) * fStepSize, float(iZ) * fStepSize,
@@ -21,4 +22,8 @@ void vMarchingCubes() {
             }
         }
     }
+}
+
+void vMarchingCubes() {
+    vMarchingCubesSlab(0, iDataSetSize);
 }

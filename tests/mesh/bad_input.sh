@@ -46,6 +46,7 @@ for value in -1 1.5 1000000001 1e3 x; do expect_bad --frame --frame "$value" -o 
 for value in cubes Cube tetrahedra ''; do
   expect_bad --polygonizer --polygonizer "$value" -o keep.ply
 done
+for value in 0 257 -2 1.5 x ''; do expect_bad --threads --threads "$value" -o keep.ply; done
 for path in keep.vtk keep.ply.bak keep .ply keep.ply/inner.ply missing/dir/out.stl .; do
   expect_bad --output -o "$path"
 done

@@ -10,11 +10,14 @@ parse the PLY file by hand.
                               cut them, every edge run once each way
   mesh_files.py area-volume   area and enclosed volume against a sum over the
                               file's triangles and against a sphere's
+  mesh_files.py threads       the file and the summary are byte for byte the
+                              same for one, two and three sweeping threads
 
 The binary is $ORVANE_MESH. Exit status 0 when every check passes.
 """
 import json
 import os
+import re
 import subprocess
 import sys
 import tempfile
@@ -32,13 +35,18 @@ def check(condition, message):
         print("FAIL:", message, file=sys.stderr)
 
 
-def run_tool(args, path):
-    """Runs orvane-mesh with --json writing path; returns its summary."""
+def run_tool_text(args, path):
+    """Runs orvane-mesh with --json writing path; returns what it printed."""
     done = subprocess.run([TOOL, *args, "--json", "-o", path],
                           capture_output=True, text=True, check=False)
     if done.returncode != 0:
         raise SystemExit(f"orvane-mesh {' '.join(args)} failed: {done.stderr}")
-    return json.loads(done.stdout)
+    return done.stdout
+
+
+def run_tool(args, path):
+    """Runs orvane-mesh with --json writing path; returns its summary."""
+    return json.loads(run_tool_text(args, path))
 
 
 def read_ply(path):
@@ -236,9 +244,29 @@ def check_area_volume(directory):
           f"frame 63: {summary['boundary_edges']} boundary edges, volume {summary['volume']}")
 
 
+def check_threads(directory):
+    """37 x layers do not split evenly into chunks, and three threads are
+    more than the cores of most machines that run this."""
+    for args in (["--field", "1", "--frame", "90"], ["--field", "3", "--frame", "300"]):
+        for polygonizer in ("cube", "tetra"):
+            for weld in ([], ["--weld"]):
+                for ext in ("ply", "obj"):
+                    name = " ".join(args + ["--polygonizer", polygonizer] + weld) + " ." + ext
+                    outputs = []
+                    for threads in (1, 2, 3):
+                        path = os.path.join(directory, f"threads{threads}.{ext}")
+                        printed = run_tool_text(args + ["--polygonizer", polygonizer, "--grid",
+                                                        "37", "--threads", str(threads)] + weld,
+                                                path)
+                        with open(path, "rb") as file:
+                            outputs.append((file.read(), re.sub(r',"seconds":[^,}]*', "", printed)))
+                    check(outputs[0][0] and outputs[0] == outputs[1] == outputs[2],
+                          f"{name}: the output depends on the thread count")
+
+
 def main():
     checks = {"read-back": check_read_back, "closed": check_closed,
-              "area-volume": check_area_volume}
+              "area-volume": check_area_volume, "threads": check_threads}
     if len(sys.argv) != 2 or sys.argv[1] not in checks:
         raise SystemExit(__doc__)
     with tempfile.TemporaryDirectory() as directory:

@@ -32,8 +32,10 @@ def bench_report():
                             ratio=0.5, ratio_batched=0.5 if field == 3 else 1.5))
     for grid in (32, 64):
         for weld in (0, 1):
-            runs.append(run(f"MeshTool/grid:{grid}/weld:{weld}/manual_time", grid * (1 + weld),
-                            cpu_s=grid * 1e-3, wall_s=grid * 2e-3))
+            for threads in (1, 2):
+                runs.append(run(f"MeshTool/grid:{grid}/weld:{weld}/threads:{threads}/manual_time",
+                                grid * (1 + weld) / threads, cpu_s=grid * 1e-3,
+                                wall_s=grid * 2e-3 / threads))
     return {"context": {"num_cpus": 2, "mhz_per_cpu": 2600, "load_avg": [1.0, 1.0, 1.0]},
             "benchmarks": runs}
 
