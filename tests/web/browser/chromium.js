@@ -14,13 +14,21 @@ const puppeteer = require('puppeteer-core');
 const DEADLINE_MS = Number(process.env.WEB_TEST_DEADLINE_MS || 120000);
 const CHROMIUM = process.env.CHROMIUM || '/usr/bin/chromium';
 
+// WebGL 2 through Chromium's own software renderer, SwiftShader, or through
+// Mesa's (llvmpipe, over EGL with no display), which draws the desktop viewer
+// in Xvfb.
+const RENDERERS = {
+  swiftshader: ['--disable-gpu', '--use-angle=swiftshader', '--enable-unsafe-swiftshader'],
+  mesa: ['--use-gl=angle', '--use-angle=gl-egl', '--ignore-gpu-blocklist'],
+};
+
 // Chromium as root, in a closed network: no sandbox, no connections of its
-// own, WebGL 2 through SwiftShader, a fresh profile every time.
-function chromiumArgs(extra) {
+// own, a fresh profile every time.
+function chromiumArgs(extra, renderer) {
   return [
-    '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+    '--no-sandbox', '--disable-quic', '--no-first-run',
     '--disable-background-networking', '--disable-component-update', '--disable-sync',
-    '--use-angle=swiftshader', '--enable-unsafe-swiftshader', ...extra,
+    ...RENDERERS[renderer], ...extra,
   ];
 }
 
@@ -33,14 +41,14 @@ function environment() {
   return env;
 }
 
-async function launch(extraArgs = []) {
+async function launch(extraArgs = [], renderer = 'swiftshader') {
   const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'orvane-chromium-'));
   const browser = await puppeteer.launch({
     executablePath: CHROMIUM,
     headless: true,
     env: environment(),
     userDataDir: profile,
-    args: chromiumArgs(extraArgs),
+    args: chromiumArgs(extraArgs, renderer),
     protocolTimeout: DEADLINE_MS,
   });
   const close = browser.close.bind(browser);

@@ -1,7 +1,9 @@
-// fps_page.js PAGE SECONDS: the page's frame rate at grids 16, 32 and 64 in
-// headless Chromium with vsync and the frame-rate limit off, the grid changed
-// by typing "+" as on the desktop. Prints one line per grid: the grid and the
-// frames per second over SECONDS seconds drawn after the keys took effect.
+// fps_page.js PAGE SECONDS [RENDERER]: the page's frame rate at grids 16, 32
+// and 64 in headless Chromium with vsync and the frame-rate limit off, WebGL
+// drawn by RENDERER (swiftshader, the default, or mesa: see chromium.js), the
+// grid changed by typing "+" as on the desktop. Prints one line per grid: the
+// grid and the frames per second over SECONDS seconds drawn after the keys
+// took effect.
 //
 // fps_page.js --floor FLOOR SECONDS GRID:VERTICES:CORNERS...: the same for
 // the browser's drawing floor (floor_page.html), one page per grid, sending
@@ -9,7 +11,7 @@
 'use strict';
 const chromium = require('./chromium');
 
-const [pageFile, secondsText] = process.argv.slice(2);
+const [pageFile, secondsText, renderer = 'swiftshader'] = process.argv.slice(2);
 const seconds = Number(secondsText || 5);
 
 async function floors(browser) {
@@ -25,9 +27,11 @@ async function floors(browser) {
 }
 
 async function main() {
-  const browser = await chromium.launch(['--disable-gpu-vsync', '--disable-frame-rate-limit']);
+  const floor = process.argv[2] === '--floor';
+  const browser = await chromium.launch(['--disable-gpu-vsync', '--disable-frame-rate-limit'],
+    floor ? 'swiftshader' : renderer);
   try {
-    if (process.argv[2] === '--floor') {
+    if (floor) {
       await floors(browser);
       return;
     }
