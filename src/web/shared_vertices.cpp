@@ -1,17 +1,25 @@
 #include "shared_vertices.h"
 
+#include <array>
 #include <cstring>
 
 namespace {
 
 const std::uint32_t iEmptySlot = UINT32_MAX;
 
-static_assert(sizeof(FrameVertex) == 28, "a vertex is compared as its 28 bytes, no padding");
+// A vertex's 28 bytes, no padding, as seven words: two vertices are the
+// same when these are, so 0 and -0 differ, and a NaN equals itself.
+typedef std::array<std::uint32_t, 7> VertexWords;
+static_assert(sizeof(FrameVertex) == sizeof(VertexWords), "a vertex is its 28 bytes");
 
-// FNV-1a over the vertex's seven 32-bit words.
-std::uint32_t iHash(const FrameVertex& sVertex) {
-    std::uint32_t aiWord[7];
-    std::memcpy(aiWord, &sVertex, sizeof aiWord);
+VertexWords aiWordsOf(const FrameVertex& sVertex) {
+    VertexWords aiWord;
+    std::memcpy(aiWord.data(), &sVertex, sizeof aiWord);
+    return aiWord;
+}
+
+// FNV-1a over the vertex's words.
+std::uint32_t iHash(const VertexWords& aiWord) {
     std::uint32_t iHashed = 2166136261u;
     for (std::uint32_t iWord : aiWord) {
         iHashed = (iHashed ^ iWord) * 16777619u;
@@ -37,7 +45,8 @@ void vShareVertices(const std::vector<FrameVertex>& asFrameVertex, SharedVertice
     const std::size_t iMask = sShared.aiSlot.size() - 1;
     for (std::size_t iVertex = 0; iVertex < asFrameVertex.size(); iVertex++) {
         const FrameVertex& sVertex = asFrameVertex[iVertex];
-        std::size_t iSlot = iHash(sVertex) & iMask;
+        const VertexWords aiWord = aiWordsOf(sVertex);
+        std::size_t iSlot = iHash(aiWord) & iMask;
         for (;;) {
             const std::uint32_t iKept = sShared.aiSlot[iSlot];
             if (iKept == iEmptySlot) {
@@ -46,7 +55,7 @@ void vShareVertices(const std::vector<FrameVertex>& asFrameVertex, SharedVertice
                 sShared.asVertex.push_back(sVertex);
                 break;
             }
-            if (std::memcmp(&sShared.asVertex[iKept], &sVertex, sizeof sVertex) == 0) {
+            if (aiWordsOf(sShared.asVertex[iKept]) == aiWord) {
                 sShared.aiIndex[iVertex] = iKept;
                 break;
             }
