@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstring>
+#include <numeric>
 
 namespace {
 
@@ -20,10 +21,9 @@ VertexWords aiWordsOf(const FrameVertex& sVertex) {
 
 // FNV-1a over the vertex's words.
 std::uint32_t iHash(const VertexWords& aiWord) {
-    std::uint32_t iHashed = 2166136261u;
-    for (std::uint32_t iWord : aiWord) {
-        iHashed = (iHashed ^ iWord) * 16777619u;
-    }
+    const std::uint32_t iHashed = std::accumulate(
+        aiWord.begin(), aiWord.end(), 2166136261u,
+        [](std::uint32_t iSoFar, std::uint32_t iWord) { return (iSoFar ^ iWord) * 16777619u; });
     return iHashed ^ (iHashed >> 15);
 }
 
