@@ -74,7 +74,6 @@ void vAttribute(GLuint iLocation, int iSize, AttributeKind eKind, std::size_t iO
     }
 }
 
-// Grown to the largest number of triangle edges a frame has drawn, once.
 // The element array is the vertex array object's: bound only when it changes.
 void vBindIndices(const Buffer& sIndices) {
     if (sRenderer.iBoundIndices != sIndices.iName) {
