@@ -6,7 +6,7 @@
 // took effect.
 //
 // fps_page.js --floor FLOOR SECONDS GRID:VERTICES:CORNERS...: the same for
-// the browser's drawing floor (floor_page.html), one page per grid, sending
+// SwiftShader's drawing floor (floor_page.html), one page per grid, sending
 // that many vertices and corners.
 'use strict';
 const chromium = require('./chromium');
