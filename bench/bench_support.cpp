@@ -137,9 +137,7 @@ namespace {
 ORVANE_MULTIVERSIONED void vRippleInSweepBatches(const float* afX, const float* afY,
                                                  const float* afZ, float* afValue, int iCount) {
     if (iCount == 8) {
-        // Corner 0 holds the cell's lower coordinates and corner 6 its upper.
-        const CellSpan sCell = {afX[0], afX[6], afY[0], afY[6], afZ[0], afZ[6]};
-        vRippleAtCorners(sCell, afValue);
+        vRippleAtCorners(sSpanOfCorners(afX, afY, afZ), afValue);
     } else if (iCount == 6) {
         // Lower and upper x, then y, then z, each with the point's own other two.
         const NormalStencil sStencil = {afX[2], afX[0], afX[1], afY[0], afY[2],

@@ -39,6 +39,13 @@ struct CellSpan {
     float fZ0, fZ1;
 };
 
+// The span of a cell given as its eight corners in corner order, where
+// corner 0 holds the lower coordinates and corner 6 the upper.
+[[gnu::always_inline]] inline CellSpan sSpanOfCorners(const float* afX, const float* afY,
+                                                      const float* afZ) {
+    return {afX[0], afX[6], afY[0], afY[6], afZ[0], afZ[6]};
+}
+
 // A cell's squared differences from one source: along x and along y at the
 // four corners of a face, in corner order (lower x and y, upper x, upper
 // both, upper y), and along z at the lower and upper face.

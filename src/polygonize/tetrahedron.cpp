@@ -59,10 +59,7 @@ void vMarchCube2(float fX, float fY, float fZ, float fScale) {
     }
     float afCubeValue[8];
     if (fSample == fSample3) {
-        // Corner 0 holds the cell's lower coordinates and corner 6 its upper.
-        const CellSpan sCell = {afCornerX[0], afCornerX[6], afCornerY[0],
-                                afCornerY[6], afCornerZ[0], afCornerZ[6]};
-        vRippleAtCorners(sCell, afCubeValue);
+        vRippleAtCorners(sSpanOfCorners(afCornerX, afCornerY, afCornerZ), afCubeValue);
     } else {
         vSamplePoints(afCornerX, afCornerY, afCornerZ, afCubeValue, 8);
     }
