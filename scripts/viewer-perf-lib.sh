@@ -74,6 +74,12 @@ perf_fps() {
          END { printf "%.0f %.0f %.0f\n", frames / seconds, low, high }'
 }
 
+# perf_frames N: the frames drawn in the N reports perf_fps N read.
+perf_frames() {
+  grep '^freeglut: .* frames in .* seconds' "$PERF_DIR/stderr" |
+    sed -n "${PERF_FIRST},$((PERF_FIRST + $1 - 1))p" | awk '{ frames += $2 } END { print frames }'
+}
+
 # The machine the figures come from.
 perf_machine() {
   echo "machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | sed 's/.*: //')"

@@ -1,17 +1,21 @@
-// fps_page.js PAGE SECONDS [RENDERER]: the page's frame rate at grids 16, 32
-// and 64 in headless Chromium with vsync and the frame-rate limit off, WebGL
-// drawn by RENDERER (swiftshader, the default, or mesa: see chromium.js), the
-// grid changed by typing "+" as on the desktop. Prints one line per grid: the
-// grid and the frames per second over SECONDS seconds drawn after the keys
-// took effect.
+// fps_page.js PAGE SECONDS [RENDERER [THREADS]]: the page's frame rate at
+// grids 16, 32 and 64 in headless Chromium with vsync and the frame-rate limit
+// off, WebGL drawn by RENDERER (swiftshader, the default, or mesa: see
+// chromium.js), the grid changed by typing "+" as on the desktop. Prints one
+// line per grid: the grid and the frames per second over SECONDS seconds drawn
+// after the keys took effect. Given THREADS, a file, writes there the
+// browser's processor time a frame at grid 64 by group of threads
+// (thread_times.js), "GROUP<tab>MS" lines, over the same seconds.
 //
 // fps_page.js --floor FLOOR SECONDS GRID:VERTICES:CORNERS...: the same for
 // SwiftShader's drawing floor (floor_page.html), one page per grid, sending
 // that many vertices and corners.
 'use strict';
+const fs = require('fs');
 const chromium = require('./chromium');
+const threadTimes = require('./thread_times');
 
-const [pageFile, secondsText, renderer = 'swiftshader'] = process.argv.slice(2);
+const [pageFile, secondsText, renderer = 'swiftshader', threadsFile] = process.argv.slice(2);
 const seconds = Number(secondsText || 5);
 
 async function floors(browser) {
@@ -24,6 +28,20 @@ async function floors(browser) {
     console.log(`${grid} ${(await chromium.rate(page, Number(secondsText), 'floor')).toFixed(0)}`);
     await page.close();
   }
+}
+
+// Prints the rate at the grid reached; at grid 64, given THREADS, writes the
+// processor time a frame as well, read over the same seconds.
+async function measure(browser, page, grid) {
+  const timed = threadsFile && grid === 64;
+  const roots = [browser.process().pid];
+  const ticks = timed && threadTimes.ticksByGroup(roots);
+  const frames = timed && (await chromium.frames(page));
+  console.log(`${grid} ${(await chromium.rate(page, seconds)).toFixed(0)}`);
+  if (!timed) return;
+  const drawn = (await chromium.frames(page)) - frames;
+  const times = threadTimes.perFrame(ticks, threadTimes.ticksByGroup(roots), drawn);
+  fs.writeFileSync(threadsFile, times.map(([name, ms]) => `${name}\t${ms.toFixed(2)}\n`).join(''));
 }
 
 async function main() {
@@ -42,7 +60,7 @@ async function main() {
       for (; grid < target; grid++) await page.keyboard.press('+');
       // The frames in progress when the keys arrived are not counted.
       await chromium.waitFrames(page, 3);
-      console.log(`${grid} ${(await chromium.rate(page, seconds)).toFixed(0)}`);
+      await measure(browser, page, grid);
     }
   } finally {
     await browser.close();
