@@ -28,7 +28,6 @@ typedef double Double4 __attribute__((vector_size(32)));
 typedef double Double2 __attribute__((vector_size(16)));
 typedef float Float4 __attribute__((vector_size(16)));
 typedef float Float2 __attribute__((vector_size(8)));
-typedef float Float8 __attribute__((vector_size(32)));
 
 // A cell's corners --------------------------------------------------------
 
@@ -66,14 +65,16 @@ struct CellSquares {
 }
 
 // The two faces' sums, rounded to float, as the eight values in corner order,
-// in one store: the test of whether the surface crosses the cell reads all
-// eight at once.
+// in two stores of four, the halves in which the test of whether the surface
+// crosses the cell reads them. Joined into one vector of eight first, they
+// would cost a processor without 256-bit vectors a store per lane and a
+// reload the stores cannot be forwarded to.
 [[gnu::always_inline]] inline void vStoreCorners(const Double4& vLower, const Double4& vUpper,
                                                  float* afValue) {
     const Float4 vLowerFloat = __builtin_convertvector(vLower, Float4);
     const Float4 vUpperFloat = __builtin_convertvector(vUpper, Float4);
-    const Float8 vValue = __builtin_shufflevector(vLowerFloat, vUpperFloat, 0, 1, 2, 3, 4, 5, 6, 7);
-    __builtin_memcpy(afValue, &vValue, sizeof vValue);
+    __builtin_memcpy(afValue, &vLowerFloat, sizeof vLowerFloat);
+    __builtin_memcpy(afValue + 4, &vUpperFloat, sizeof vUpperFloat);
 }
 
 // fSample1 at the cell's corners.
