@@ -61,13 +61,18 @@ perf_settle() {
   perf_wait_reports "$((PERF_FIRST - 1))"
 }
 
+# perf_window N: the N reports from the first counted on.
+perf_window() {
+  grep '^freeglut: .* frames in .* seconds' "$PERF_DIR/stderr" |
+    sed -n "${PERF_FIRST},$((PERF_FIRST + $1 - 1))p"
+}
+
 # perf_fps N: waits for N more reports and prints their frames per second
 # (all their frames over all their seconds), their lowest and their highest.
 perf_fps() {
   local count=$1
   perf_wait_reports "$((PERF_FIRST + count - 1))"
-  grep '^freeglut: .* frames in .* seconds' "$PERF_DIR/stderr" |
-    sed -n "${PERF_FIRST},$((PERF_FIRST + count - 1))p" |
+  perf_window "$count" |
     awk '{ frames += $2; seconds += $5; fps = $2 / $5
            if (NR == 1 || fps < low) low = fps
            if (NR == 1 || fps > high) high = fps }
@@ -76,8 +81,7 @@ perf_fps() {
 
 # perf_frames N: the frames drawn in the N reports perf_fps N read.
 perf_frames() {
-  grep '^freeglut: .* frames in .* seconds' "$PERF_DIR/stderr" |
-    sed -n "${PERF_FIRST},$((PERF_FIRST + $1 - 1))p" | awk '{ frames += $2 } END { print frames }'
+  perf_window "$1" | awk '{ frames += $2 } END { print frames }'
 }
 
 # The machine the figures come from.

@@ -41,7 +41,7 @@ async function measure(browser, page, grid) {
   if (!timed) return;
   const drawn = (await chromium.frames(page)) - frames;
   const times = threadTimes.perFrame(ticks, threadTimes.ticksByGroup(roots), drawn);
-  fs.writeFileSync(threadsFile, times.map(([name, ms]) => `${name}\t${ms.toFixed(2)}\n`).join(''));
+  fs.writeFileSync(threadsFile, threadTimes.formatPerFrame(times));
 }
 
 async function main() {

@@ -4,8 +4,13 @@
 // main thread, Mesa's rasterizer threads, Chromium's GPU process and display
 // compositor, Xvfb, or the rest.
 //
-//   node thread_times.js PID...   prints "GROUP TICKS" lines for those
-//                                 processes and their descendants
+//   node thread_times.js PID...
+//       prints "GROUP<tab>TICKS" lines for those processes and their
+//       descendants
+//   node thread_times.js --since FILE FRAMES PID...
+//       prints "GROUP<tab>MS" lines: the milliseconds a frame each group
+//       spent since FILE, the first form's output, was written FRAMES frames
+//       ago
 'use strict';
 const fs = require('fs');
 
@@ -106,9 +111,23 @@ function perFrame(before, after, frames) {
   return GROUPS.map((name) => [name, (10 * (after[name] - before[name])) / frames]);
 }
 
-if (require.main === module) {
-  const ticks = ticksByGroup(process.argv.slice(2).map(Number));
-  for (const name of GROUPS) console.log(`${name}\t${ticks[name]}`);
+function formatPerFrame(times) {
+  return times.map(([name, ms]) => `${name}\t${ms.toFixed(2)}\n`).join('');
 }
 
-module.exports = { GROUPS, ticksByGroup, perFrame };
+function main(args) {
+  if (args[0] !== '--since') {
+    const ticks = ticksByGroup(args.map(Number));
+    for (const name of GROUPS) console.log(`${name}\t${ticks[name]}`);
+    return;
+  }
+  const [, file, frames, ...pids] = args;
+  const before = Object.fromEntries(fs.readFileSync(file, 'utf8').trim().split('\n')
+    .map((line) => line.split('\t')).map(([name, ticks]) => [name, Number(ticks)]));
+  const after = ticksByGroup(pids.map(Number));
+  process.stdout.write(formatPerFrame(perFrame(before, after, Number(frames))));
+}
+
+if (require.main === module) main(process.argv.slice(2));
+
+module.exports = { ticksByGroup, perFrame, formatPerFrame };
