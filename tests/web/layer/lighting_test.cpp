@@ -6,7 +6,6 @@
 #include "app.h"
 #include "draw_state.h"
 #include "lighting.h"
-#include "shaders.h"
 #include "web_layer_test.h"
 
 namespace {

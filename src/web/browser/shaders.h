@@ -3,17 +3,13 @@
 // (Gouraud shading), the side facing the viewer chosen per fragment.
 #pragma once
 
+#include "draw_state.h"
+
 // Vertex attribute locations, as FrameVertex lays them out (frame.h).
 const unsigned iPositionAttribute = 0;
 const unsigned iNormalAttribute = 1;
 const unsigned iColorAttribute = 2;
 const unsigned iFacingAttribute = 3;
-
-// One program per kind of lighting, so that a software renderer (WebGL on
-// the processor) runs no more per vertex than the lighting needs: none, a
-// light at infinity seen from infinity (the light and half vectors the same
-// for every vertex), or the general case.
-enum ProgramKind { iUnlitProgram, iDirectionalProgram, iGeneralProgram, iProgramKinds };
 
 // The linked program, or 0 (with the compiler's log on standard error).
 unsigned iBuildProgram(int iKind);

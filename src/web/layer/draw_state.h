@@ -16,8 +16,14 @@
 //        infinity (directional program only)
 const int iUniformVectors = 20;
 
+// One program per kind of lighting, so that a software renderer (WebGL on
+// the processor) runs no more per vertex than the lighting needs: none, a
+// light at infinity seen from infinity (the light and half vectors the same
+// for every vertex), or the general case.
+enum ProgramKind { iUnlitProgram, iDirectionalProgram, iGeneralProgram, iProgramKinds };
+
 struct DrawState {
-    // Which of the programs of shaders.h draws it.
+    // Which of the programs draws it (ProgramKind).
     int iProgram;
     float afUniform[4 * iUniformVectors];
     bool bDepthTest;

@@ -6,7 +6,6 @@
 #include <cstring>
 #include <iterator>
 
-#include "shaders.h"
 #include "state.h"
 
 namespace {
