@@ -27,14 +27,16 @@ run:
 test: build
 	@ctest --preset $(PRESET) -j 2
 
-# The viewer as one self-contained web page, build/web/orvane.html: open it
-# from disk or put it on any web server (README, "In a web page").
+# The viewer as one self-contained web page, build/web/orvane.html, copied
+# to docs/index.html, the page committed for those who do not build it:
+# open it from disk or put it on any web server (README, "In a web page").
 .PHONY: web
 web:
 	@scripts/install-deps web
 	@cmake --preset web >/dev/null
 	@cmake --build --preset web -j 2
-	@echo "web: wrote build/web/orvane.html"
+	@cp build/web/orvane.html docs/index.html
+	@echo "web: wrote build/web/orvane.html and docs/index.html"
 
 # The README's pictures, taken from the running viewer in a private Xvfb.
 .PHONY: screenshots
