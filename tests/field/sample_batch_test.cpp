@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "field.h"
-#include "orvane_test.h"
 #include "float_ulp.h"
+#include "orvane_test.h"
 
 namespace {
 
