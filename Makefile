@@ -29,7 +29,7 @@ test: build
 
 # The viewer as one self-contained web page, build/web/orvane.html, copied
 # to docs/index.html, the page committed for those who do not build it:
-# open it from disk or put it on any web server (README, "In a web page").
+# open it from disk or put it on any web server (docs/web-page.md).
 .PHONY: web
 web:
 	@scripts/install-deps web
@@ -38,7 +38,7 @@ web:
 	@cp build/web/orvane.html docs/index.html
 	@echo "web: wrote build/web/orvane.html and docs/index.html"
 
-# The README's pictures, taken from the running viewer in a private Xvfb.
+# The pictures of docs/pictures.md, taken from the running viewer in a private Xvfb.
 .PHONY: screenshots
 screenshots: build
 	@scripts/screenshots $(BUILD_DIR)/orvane docs
@@ -48,8 +48,8 @@ screenshots: build
 package: build
 	@cmake --build --preset $(PRESET) --target package
 # Performance: the benchmarks (OpenGL replaced by a counting sink), the frame
-# rate of the real viewer in a private Xvfb, and its peak memory. The README's
-# "Performance" section says what each prints. bench and fps also keep their
+# rate of the real viewer in a private Xvfb, and its peak memory.
+# docs/performance.md says what each prints. bench and fps also keep their
 # figures in $(BUILD_DIR), from which `make plots` draws the charts in docs/:
 # `make bench fps plots` measures and draws them all.
 .PHONY: bench fps memory plots
@@ -65,7 +65,7 @@ plots: deps
 
 memory: build
 	@scripts/memory $(BUILD_DIR)/orvane
-# More checks (README, "More checks"). `make check`: the unit suite built with
+# More checks (docs/testing.md). `make check`: the unit suite built with
 # AddressSanitizer and UndefinedBehaviorSanitizer, then `make lint`, then the
 # fuzz corpus replayed through the libFuzzer target. `make fuzz`: a bounded
 # libFuzzer run; what it finds beyond the seeds goes to build/fuzz/corpus.
@@ -83,7 +83,7 @@ check: deps
 	@echo "fuzz corpus: $$(ls tests/fuzz/corpus | wc -l) inputs replayed by the libFuzzer target"
 
 # The exactness tests at -O2, under an emulated processor without AVX and
-# with clang (README, "More checks").
+# with clang (docs/testing.md).
 .PHONY: exact
 exact: build
 	@scripts/exactness
@@ -100,11 +100,11 @@ fuzz: fuzz-build
 	@$(FUZZER) -max_total_time=$(FUZZ_SECONDS) -max_len=256 -timeout=30 \
 	  -artifact_prefix=build/fuzz/ build/fuzz/corpus tests/fuzz/corpus
 # The web page's frame rate in headless Chromium beside the desktop viewer's
-# in Xvfb, measured in one run (README, "The web page").
+# in Xvfb, measured in one run (docs/web-page.md).
 .PHONY: web-fps web-screenshot
 web-fps: build web
 	@scripts/web-fps $(BUILD_DIR)/orvane build/web/orvane.html
 
-# The README's picture of the web page, taken in headless Chromium.
+# The picture of the web page in the README, taken in headless Chromium.
 web-screenshot: web
 	@scripts/web-screenshot build/web/orvane.html docs/web-page.png
