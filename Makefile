@@ -36,10 +36,11 @@ web:
 	@cmake --build --preset web -j 2
 	@echo "web: wrote build/web/orvane.html"
 
-# The README's pictures, taken from the running viewer in a private Xvfb.
+# The README's pictures, taken from the running viewer in a private Xvfb,
+# and the package's icons cut from one of them.
 .PHONY: screenshots
 screenshots: build
-	@scripts/screenshots $(BUILD_DIR)/orvane docs
+	@scripts/screenshots $(BUILD_DIR)/orvane docs packaging/icons
 
 # The Debian package, in $(BUILD_DIR).
 .PHONY: package
