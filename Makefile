@@ -38,15 +38,17 @@ web:
 	@cp build/web/orvane.html docs/index.html
 	@echo "web: wrote build/web/orvane.html and docs/index.html"
 
-# The pictures of docs/pictures.md, taken from the running viewer in a private Xvfb.
+# The pictures of docs/pictures.md, taken from the running viewer in a
+# private Xvfb, and the package's icons cut from one of them.
 .PHONY: screenshots
 screenshots: build
-	@scripts/screenshots $(BUILD_DIR)/orvane docs
+	@scripts/screenshots $(BUILD_DIR)/orvane docs packaging/icons
 
-# The Debian package, in $(BUILD_DIR).
+# The Debian package, in $(BUILD_DIR). cpack writes the archive's members
+# with the umask's modes, so it packs under 022 whatever the caller's is.
 .PHONY: package
 package: build
-	@cmake --build --preset $(PRESET) --target package
+	@umask 022 && cmake --build --preset $(PRESET) --target package
 # Performance: the benchmarks (OpenGL replaced by a counting sink), the frame
 # rate of the real viewer in a private Xvfb, and its peak memory.
 # docs/performance.md says what each prints. bench and fps also keep their

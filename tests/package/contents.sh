@@ -2,9 +2,10 @@
 # contents.sh DIR VERSION: the package that pack.sh unpacked into DIR is named
 # and versioned after the project, has a maintainer, installs the viewer and
 # orvane-mesh under /usr/bin and a valid desktop entry under
-# /usr/share/applications, and depends on the package of every shared library
-# either binary links: freeglut and libGL among the viewer's, no OpenGL or
-# GLUT library among orvane-mesh's.
+# /usr/share/applications whose icon is in the hicolor theme (each picture
+# of the size its folder names), and depends on the package of every shared
+# library either binary links: freeglut and libGL among the viewer's, no
+# OpenGL or GLUT library among orvane-mesh's.
 set -euo pipefail
 dir=${1:?usage: contents.sh DIR VERSION}
 version=${2:?usage: contents.sh DIR VERSION}
@@ -34,9 +35,19 @@ field() {
 if [ -f "$entry" ]; then
   desktop-file-validate "$entry" || fail "the desktop entry is not valid"
   grep -qx 'Exec=orvane' "$entry" || fail "the desktop entry does not start orvane"
+  grep -qx 'Icon=orvane' "$entry" || fail "the desktop entry does not name the icon orvane"
 else
   fail "no usr/share/applications/orvane.desktop in the package"
 fi
+
+shopt -s nullglob
+icons=("$dir"/root/usr/share/icons/hicolor/*/apps/orvane.png)
+[ ${#icons[@]} -gt 0 ] || fail "no usr/share/icons/hicolor/*/apps/orvane.png in the package"
+for icon in "${icons[@]}"; do
+  size=$(basename "$(dirname "$(dirname "$icon")")")
+  file -b "$icon" | grep -q "^PNG image data, ${size/x/ x }," ||
+    fail "${icon#"$dir"/root} is not a $size PNG: $(file -b "$icon")"
+done
 
 # The package names of the dependencies, without versions or alternatives.
 depends=" $(field Depends | sed 's/[,|]/\n/g' | awk '{print $1}' | tr '\n' ' ') "
