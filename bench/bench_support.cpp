@@ -6,12 +6,13 @@
 #include <ctime>
 
 #include "field.h"
+#include "frame_clock.h"
 #include "gl_sink.h"
 #include "multiversion.h"
 #include "polygonize.h"
 #include "ripple_heights.h"
 
-const float fFrameOneTime = float(0.0f + 0.025);
+const float fFrameOneTime = fNextFrameClock(0.0f);
 
 SampleFunction* fFieldNumbered(int iField) {
     switch (iField) {
@@ -24,13 +25,8 @@ SampleFunction* fFieldNumbered(int iField) {
     }
 }
 
-void vSetGrid(std::int32_t iCells) {
-    iDataSetSize = iCells;
-    fStepSize = float(1.0 / iDataSetSize);
-}
-
 void vSetFrameOne(int iField, std::int32_t iCells) {
-    vSetGrid(iCells);
+    vSetDataSetSize(iCells);
     fTargetValue = 48.0f;
     fSample = fFieldNumbered(iField);
     vSetTime(fFrameOneTime);

@@ -10,6 +10,7 @@
 #include "atomic_file.h"
 #include "extract.h"
 #include "field.h"
+#include "frame_clock.h"
 #include "geometry.h"
 #include "mesh_writer.h"
 #include "options.h"
@@ -43,7 +44,7 @@ SweepSettings sSweepSettings(const MeshOptions& sOptions) {
     sSettings.bTetra = sOptions.bTetra;
     sSettings.iGrid = sOptions.iGrid;
     sSettings.fIso = sOptions.fIso;
-    sSettings.fTime = fFrameClock(sOptions.iFrame);
+    sSettings.fTime = fFrameClockAfter(sOptions.iFrame);
     sSettings.iThreads = sOptions.iThreads;
     return sSettings;
 }

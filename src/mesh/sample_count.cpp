@@ -2,7 +2,7 @@
 // a normal for every bit of the edge mask.
 #include "sample_count.h"
 
-#include "case_index.h"
+#include "cell_cases.h"
 #include "polygonize.h"
 #include "tetrahedron_tables.h"
 

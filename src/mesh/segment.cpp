@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "case_index.h"
+#include "cell_cases.h"
 #include "cube_tables.h"
 #include "polygonize.h"
 #include "tetrahedron_tables.h"

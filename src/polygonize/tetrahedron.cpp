@@ -1,7 +1,7 @@
 // Marching tetrahedra: the cell cut into six tetrahedra, each polygonized by
 // itself. It has the polygonizer's shape and can stand in the slot in place of
 // the cube polygonizer.
-#include "case_index.h"
+#include "cell_cases.h"
 #include "cube_tables.h"
 #include "emit.h"
 #include "field.h"

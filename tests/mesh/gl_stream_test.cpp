@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "field.h"
+#include "frame_clock.h"
 #include "gl_record.h"
 #include "orvane_test.h"
 #include "polygonize.h"
@@ -83,24 +84,14 @@ std::vector<EmittedCorner> asReadPly(const std::string& sPath, std::vector<std::
     return asCorner;
 }
 
-// What the viewer's frame clock holds after iFrames frames.
-float fClockAfter(int iFrames) {
-    float fClock = 0.0f;
-    for (int i = 0; i < iFrames; i++) {
-        fClock = float(fClock + 0.025);
-    }
-    return fClock;
-}
-
 // The viewer's settings for the setting: the field in the slot.
 void vApplySetting(const Setting& s) {
     SampleFunction* const apfField[3] = {fSample1, fSample2, fSample3};
     fSample = apfField[s.iField - 1];
     vMarchCube = std::string(s.sPolygonizer) == "tetra" ? vMarchCube2 : vMarchCube1;
-    iDataSetSize = s.iGrid;
-    fStepSize = float(1.0 / s.iGrid);
+    vSetDataSetSize(s.iGrid);
     fTargetValue = s.fIso;
-    vSetTime(fClockAfter(s.iFrame));
+    vSetTime(fFrameClockAfter(s.iFrame));
 }
 
 // The viewer's sweep for the setting, against the recording stand-in.

@@ -179,8 +179,7 @@ protected:
 
 void WholeGrid::vRunSweep(const Sweep& sSweep) {
     const int n = std::get<0>(GetParam());
-    iDataSetSize = n;
-    fStepSize = float(1.0 / n);
+    vSetDataSetSize(n);
     fTargetValue = 48.0f;
     fSample = fSample1;
     vSetTime(std::get<1>(GetParam()));

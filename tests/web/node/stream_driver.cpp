@@ -25,6 +25,7 @@
 #include <vector>
 
 #include "field.h"
+#include "frame_clock.h"
 #include "polygonize.h"
 
 namespace {
@@ -105,11 +106,6 @@ const GLvector a2sSources[][3] = {
     {{0.3f, 0.62f, 0.45f}, {0.55f, 0.2f, 0.71f}, {0.66f, 0.48f, 0.33f}},  // 3
 };
 
-void vSetGrid(std::int32_t iSize) {
-    iDataSetSize = iSize;
-    fStepSize = float(1.0 / iDataSetSize);
-}
-
 void vSweep() {
     glBegin(GL_TRIANGLES);
     vMarchingCubes();
@@ -141,7 +137,7 @@ bool bExactStreams(const std::string& sDir) {
                     for (const auto& asSources : a2sSources) {
                         vMarchCube = pfPolygonizer;
                         fSample = pfField;
-                        vSetGrid(iGrid);
+                        vSetDataSetSize(iGrid);
                         fTargetValue = fIso;
                         std::memcpy(sSourcePoint, asSources, sizeof sSourcePoint);
                         iCases++;
@@ -155,12 +151,13 @@ bool bExactStreams(const std::string& sDir) {
     return iVertexCount > 0 && bWriteWords(sDir + "/exact.bin", aiStream);
 }
 
-// The frame clock after iFrame frames, summed as the viewer sums it.
+// The frame clock after each of frames 1 to iFrames, stepped as the viewer
+// steps it.
 std::vector<float> afFrameClock(int iFrames) {
     std::vector<float> afClock;
     float fClock = 0.0f;
     for (int iFrame = 1; iFrame <= iFrames; iFrame++) {
-        fClock = float(fClock + 0.025);
+        fClock = fNextFrameClock(fClock);
         afClock.push_back(fClock);
     }
     return afClock;
@@ -195,7 +192,7 @@ bool bRipple(const std::string& sDir, int iFrames, int iFrameStep) {
     }
     std::vector<std::uint32_t> aiFrameHash;
     fSample = fSample3;
-    vSetGrid(16);
+    vSetDataSetSize(16);
     fTargetValue = 48.0f;
     for (Polygonizer* pfPolygonizer : apfPolygonizer) {
         vMarchCube = pfPolygonizer;
