@@ -14,7 +14,7 @@
 extern const float fFrameOneTime;
 
 // 1, 2 or 3 for fSample1, fSample2, fSample3.
-SampleFunction* fFieldNumbered(int iField);
+SampleFunction* pfFieldNumbered(int iField);
 
 // The sweep's scene of frame 1: the grid, iso value 48, the field in the slot
 // and its time at frame 1.

@@ -173,7 +173,7 @@ void vRunSweep(const SweepSettings& sSettings, TriangleSink* pfSink, SweepCounts
     pfTriangleSink = pfSink;
     iTakenCountedCalls = 0;
     iTakenNormals = 0;
-    pCornerSink = vKeepCorner;
+    pfCornerSink = vKeepCorner;
     pfCrossedCellHook = vCrossedCell;
     const std::int64_t iGrid = sSettings.iGrid;
     vProgressStart(iGrid * iGrid * iGrid);
@@ -186,7 +186,7 @@ void vRunSweep(const SweepSettings& sSettings, TriangleSink* pfSink, SweepCounts
 
     vProgressEnd();
     pfCrossedCellHook = nullptr;
-    pCornerSink = nullptr;
+    pfCornerSink = nullptr;
     sCounts.iSampleCalls = iSampleCalls();
     sCounts.fSeconds = sElapsed.count();
 }

@@ -32,7 +32,7 @@ void vTakeTriangle(const MeshCorner* asCorner, const SegmentKey* aiKey) {
         if (iEmittedCorners(sMesh) + 3 > std::uint64_t(INT32_MAX)) {
             throw std::runtime_error("the surface has more corners than a mesh file can index");
         }
-        pStreamWriter->vStreamTriangle(sOutput.pFile, asCorner, iEmittedCorners(sMesh) / 3);
+        pStreamWriter->pfStreamTriangle(sOutput.pFile, asCorner, iEmittedCorners(sMesh) / 3);
     }
     vWeldTriangle(sMesh, asCorner, aiKey);
 }
@@ -54,14 +54,14 @@ MeshSummary sExtract(const MeshOptions& sOptions) {
     const bool bStream = sOutput.pFile != nullptr && !sOptions.bWeld;
     if (bStream) {
         pStreamWriter = &sWriter;
-        sWriter.vStartStream(sOutput.pFile);
+        sWriter.pfStartStream(sOutput.pFile);
     }
     SweepCounts sCounts;
     vRunSweep(sSweepSettings(sOptions), vTakeTriangle, sCounts);
     if (bStream) {
-        sWriter.vFinishStream(sOutput.pFile, iEmittedCorners(sMesh) / 3);
+        sWriter.pfFinishStream(sOutput.pFile, iEmittedCorners(sMesh) / 3);
     } else if (sOutput.pFile != nullptr) {
-        sWriter.vWriteWelded(sOutput.pFile, sMesh);
+        sWriter.pfWriteWelded(sOutput.pFile, sMesh);
     }
 
     MeshSummary sSummary;
@@ -76,23 +76,23 @@ MeshSummary sExtract(const MeshOptions& sOptions) {
 
 }  // namespace
 
-int main(int iArgCount, char** apArg) {
+int main(int iArgCount, char** aszArg) {
     MeshOptions sOptions;
-    const int iStatus = iParseOptions(iArgCount, apArg, sOptions);
+    const int iStatus = iParseOptions(iArgCount, aszArg, sOptions);
     if (iStatus >= 0) {
         return iStatus;
     }
-    std::string sError;
-    if (!sOptions.sOutput.empty() && !bOpenAtomic(sOptions.sOutput, sOutput, sError)) {
+    std::string strError;
+    if (!sOptions.strOutput.empty() && !bOpenAtomic(sOptions.strOutput, sOutput, strError)) {
         std::fprintf(stderr, "orvane-mesh: --output: cannot write '%s': %s\n",
-                     sOptions.sOutput.c_str(), sError.c_str());
+                     sOptions.strOutput.c_str(), strError.c_str());
         return 2;
     }
     try {
         const MeshSummary sSummary = sExtract(sOptions);
-        if (sOutput.pFile != nullptr && !bCommitAtomic(sOutput, sError)) {
-            std::fprintf(stderr, "orvane-mesh: writing '%s' failed: %s\n", sOptions.sOutput.c_str(),
-                         sError.c_str());
+        if (sOutput.pFile != nullptr && !bCommitAtomic(sOutput, strError)) {
+            std::fprintf(stderr, "orvane-mesh: writing '%s' failed: %s\n",
+                         sOptions.strOutput.c_str(), strError.c_str());
             return 1;
         }
         (sOptions.bJson ? vPrintSummaryJson : vPrintSummaryText)(stdout, sSummary);

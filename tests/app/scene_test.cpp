@@ -212,7 +212,7 @@ TEST_F(SceneTest, IdleOnlyAsksForARedisplay) {
     const SettingsSnapshot sBefore = sTakeSnapshot();
     vIdle();
     ASSERT_EQ(sRecorder.asCalls.size(), 1u);
-    EXPECT_EQ(sRecorder.asCalls[0].sName, "glutPostRedisplay");
+    EXPECT_EQ(sRecorder.asCalls[0].strName, "glutPostRedisplay");
     EXPECT_TRUE(sRecorder.asCalls[0].afArg.empty());
     EXPECT_EQ(sTakeSnapshot(), sBefore);
 }

@@ -152,7 +152,7 @@ float fPassThrough(float fX, float fY, float fZ) {
 // The normal at each point through the field's shared differences and
 // through the wrapped field, one point at a time, bit for bit.
 void vExpectTheNormalOfOnePointAtATime(const std::vector<std::array<float, 3>>& aafPoint,
-                                       const char* sWhen) {
+                                       const char* szWhen) {
     const auto iBits = [](const GLvector& s) {
         return std::array<std::uint32_t, 3>{iFloatBits(s.fX), iFloatBits(s.fY), iFloatBits(s.fZ)};
     };
@@ -169,7 +169,7 @@ void vExpectTheNormalOfOnePointAtATime(const std::vector<std::array<float, 3>>& 
                 << (pfField == fSample1   ? 1
                     : pfField == fSample2 ? 2
                                           : 3)
-                << ", " << sWhen << ", at " << afP[0] << " " << afP[1] << " " << afP[2];
+                << ", " << szWhen << ", at " << afP[0] << " " << afP[1] << " " << afP[2];
         }
     }
 }

@@ -102,10 +102,10 @@ TEST_F(CubeTest, OneLowCornerEmitsOneTriangleAtEdgeMidpoints) {
     vScriptCorners({40, 56, 56, 56, 56, 56, 56, 56});
     vMarchCube1(0.0f, 0.0f, 0.0f, 1.0f);
 
-    const std::vector<std::string> asExpected = {"glColor3f", "glNormal3f", "glVertex3f",
-                                                 "glColor3f", "glNormal3f", "glVertex3f",
-                                                 "glColor3f", "glNormal3f", "glVertex3f"};
-    EXPECT_EQ(asCallNames(), asExpected);
+    const std::vector<std::string> astrExpected = {"glColor3f", "glNormal3f", "glVertex3f",
+                                                   "glColor3f", "glNormal3f", "glVertex3f",
+                                                   "glColor3f", "glNormal3f", "glVertex3f"};
+    EXPECT_EQ(astrCallNames(), astrExpected);
     for (const RecordedCall& sCall : asCallsNamed("glVertex3f")) {
         ASSERT_EQ(sCall.afArg.size(), 3u);
     }

@@ -160,7 +160,7 @@ TEST_F(FrameClockDrive, AnglesOfMillionsOfDegreesStillDraw) {
     vDrawFrame();
     const std::vector<RecordedCall> asRotations = asCallsNamed("glRotatef");
     const std::vector<Point> asFirstFrame = asRecordedVertices();
-    const std::vector<std::string> asNames = asCallNames();
+    const std::vector<std::string> astrNames = astrCallNames();
 
     float fYaw = 0.0f;
     for (std::int64_t iFrame = 0; iFrame < iFramesDrawn; iFrame++) {
@@ -171,8 +171,8 @@ TEST_F(FrameClockDrive, AnglesOfMillionsOfDegreesStillDraw) {
     EXPECT_EQ(asRotations[1].afArg[0], double(fYaw));
     EXPECT_GT(fYaw, 1e7f);
 
-    EXPECT_EQ(asNames.front(), "glClear");
-    EXPECT_EQ(asNames.back(), "glutSwapBuffers");
+    EXPECT_EQ(astrNames.front(), "glClear");
+    EXPECT_EQ(astrNames.back(), "glutSwapBuffers");
     EXPECT_EQ(asCallsNamed("glBegin").size(), 1u);
     EXPECT_EQ(asCallsNamed("glEnd").size(), 1u);
     EXPECT_GT(asFirstFrame.size(), 0u);

@@ -112,22 +112,22 @@ void vSweep() {
     glEnd();
 }
 
-bool bWrite(const std::string& sPath, const void* pData, std::size_t iBytes) {
-    std::FILE* pFile = std::fopen(sPath.c_str(), "wb");
+bool bWrite(const std::string& strPath, const void* pData, std::size_t iBytes) {
+    std::FILE* pFile = std::fopen(strPath.c_str(), "wb");
     if (pFile == nullptr) {
-        std::perror(sPath.c_str());
+        std::perror(strPath.c_str());
         return false;
     }
     const bool bWritten = std::fwrite(pData, 1, iBytes, pFile) == iBytes;
     return std::fclose(pFile) == 0 && bWritten;
 }
 
-bool bWriteWords(const std::string& sPath, const std::vector<std::uint32_t>& aiWords) {
-    return bWrite(sPath, aiWords.data(), aiWords.size() * sizeof aiWords[0]);
+bool bWriteWords(const std::string& strPath, const std::vector<std::uint32_t>& aiWords) {
+    return bWrite(strPath, aiWords.data(), aiWords.size() * sizeof aiWords[0]);
 }
 
 // Every case must draw something, or the comparison would prove little.
-bool bExactStreams(const std::string& sDir) {
+bool bExactStreams(const std::string& strDir) {
     aiStream.clear();
     int iCases = 0;
     for (Polygonizer* pfPolygonizer : apfPolygonizer) {
@@ -148,7 +148,7 @@ bool bExactStreams(const std::string& sDir) {
         }
     }
     std::printf("exact: %d cases, %zu vertices\n", iCases, iVertexCount);
-    return iVertexCount > 0 && bWriteWords(sDir + "/exact.bin", aiStream);
+    return iVertexCount > 0 && bWriteWords(strDir + "/exact.bin", aiStream);
 }
 
 // The frame clock after each of frames 1 to iFrames, stepped as the viewer
@@ -175,7 +175,7 @@ std::uint32_t iHash(const std::vector<std::uint32_t>& aiWords) {
 
 // The ripple reads the field time directly, so it is set here without
 // vSetTime; its sine and cosine are of the angle, not of the clock.
-bool bRipple(const std::string& sDir, int iFrames, int iFrameStep) {
+bool bRipple(const std::string& strDir, int iFrames, int iFrameStep) {
     const std::vector<float> afClock = afFrameClock(iFrames);
     const int iCorners = 17;
     std::vector<std::uint32_t> aiValue;
@@ -204,15 +204,15 @@ bool bRipple(const std::string& sDir, int iFrames, int iFrameStep) {
         }
     }
     std::printf("ripple: %zu values, %zu frames\n", aiValue.size(), aiFrameHash.size());
-    return bWriteWords(sDir + "/ripple.bin", aiValue) &&
-           bWriteWords(sDir + "/frames.bin", aiFrameHash);
+    return bWriteWords(strDir + "/ripple.bin", aiValue) &&
+           bWriteWords(strDir + "/frames.bin", aiFrameHash);
 }
 
 // The sine of the frame clock as the library gives it, and what vSetTime
 // makes of it: all three sources move by the same factor, so one coordinate
 // tells it. The sum with 1 drops low bits of small sines, so fewer
 // coordinates than sines differ.
-bool bClock(const std::string& sDir, int iFrames) {
+bool bClock(const std::string& strDir, int iFrames) {
     std::vector<std::uint32_t> aiSine;
     std::vector<std::uint32_t> aiCoordinate;
     for (float fClock : afFrameClock(iFrames)) {
@@ -221,8 +221,8 @@ bool bClock(const std::string& sDir, int iFrames) {
         aiCoordinate.push_back(iBits(sSourcePoint[0].fX));
     }
     std::printf("clock: %d frames\n", iFrames);
-    return bWriteWords(sDir + "/sine.bin", aiSine) &&
-           bWriteWords(sDir + "/clock.bin", aiCoordinate);
+    return bWriteWords(strDir + "/sine.bin", aiSine) &&
+           bWriteWords(strDir + "/clock.bin", aiCoordinate);
 }
 
 }  // namespace
@@ -232,7 +232,7 @@ int main(int argc, char** argv) {
         std::fputs("usage: stream_driver DIR\n", stderr);
         return 2;
     }
-    const std::string sDir = argv[1];
-    const bool bDone = bExactStreams(sDir) && bRipple(sDir, 2000, 5) && bClock(sDir, 1000000);
+    const std::string strDir = argv[1];
+    const bool bDone = bExactStreams(strDir) && bRipple(strDir, 2000, 5) && bClock(strDir, 1000000);
     return bDone ? 0 : 1;
 }
