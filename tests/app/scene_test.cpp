@@ -1,7 +1,8 @@
-// One frame: its fixed steps, the sweep inside them, and how the angles and
-// the clock move from one frame to the next. The angles and the clock are
-// statics that no test can reset, so every check here works from the values
-// read before its own frames, and holds whatever earlier tests have drawn.
+// One frame: its fixed steps, the sweep inside them, how the angles and the
+// clock move from one frame to the next, and the clock's own step. The
+// angles and the clock are statics that no test can reset, so every check
+// here works from the values read before its own frames, and holds whatever
+// earlier tests have drawn.
 #include <gtest/gtest.h>
 
 #include <cmath>
