@@ -3,7 +3,7 @@
 
 namespace {
 // The float nearest 1 / iCells.
-float fStepFor(std::int32_t iCells) {
+float fStepFor(std::int32_t iCells) noexcept {
     return float(1.0 / iCells);
 }
 }  // namespace
