@@ -11,9 +11,9 @@ extern float fStepSize;
 extern float fTargetValue;
 extern Polygonizer* vMarchCube;
 
-// The one way the grid changes: iNewSize cells per axis, and fStepSize the
-// float nearest 1 / iNewSize in the same step. The keys and orvane-mesh call
-// it, so the two grids are the same.
+// The one way the program changes the grid: iNewSize cells per axis, and
+// fStepSize the float nearest 1 / iNewSize in the same step. The keys and
+// orvane-mesh both call it, so a grid of n cells has the same step in both.
 void vSetDataSetSize(std::int32_t iNewSize);
 
 // Called by both polygonizers for every cell the surface crosses, with its
