@@ -1,7 +1,9 @@
 // orvane-mesh: the surface the viewer draws, for the settings given on the
 // command line, written to a mesh file, with a summary of its topology.
+#include <cerrno>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <exception>
 #include <stdexcept>
 #include <string>
@@ -96,6 +98,12 @@ int main(int iArgCount, char** aszArg) {
             return 1;
         }
         (sOptions.bJson ? vPrintSummaryJson : vPrintSummaryText)(stdout, sSummary);
+        // The summary is a result too: a run whose summary is lost has failed.
+        if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) {
+            std::fprintf(stderr, "orvane-mesh: writing the summary failed: %s\n",
+                         std::strerror(errno));
+            return 1;
+        }
     } catch (const std::exception& e) {
         if (sOutput.pFile != nullptr) {
             vDiscardAtomic(sOutput);
