@@ -6,14 +6,15 @@
 #include <ctime>
 
 #include "field.h"
+#include "frame_clock.h"
 #include "gl_sink.h"
 #include "multiversion.h"
 #include "polygonize.h"
 #include "ripple_heights.h"
 
-const float fFrameOneTime = float(0.0f + 0.025);
+const float fFrameOneTime = fNextFrameClock(0.0f);
 
-SampleFunction* fFieldNumbered(int iField) {
+SampleFunction* pfFieldNumbered(int iField) {
     switch (iField) {
         case 2:
             return fSample2;
@@ -24,15 +25,10 @@ SampleFunction* fFieldNumbered(int iField) {
     }
 }
 
-void vSetGrid(std::int32_t iCells) {
-    iDataSetSize = iCells;
-    fStepSize = float(1.0 / iDataSetSize);
-}
-
 void vSetFrameOne(int iField, std::int32_t iCells) {
-    vSetGrid(iCells);
+    vSetDataSetSize(iCells);
     fTargetValue = 48.0f;
-    fSample = fFieldNumbered(iField);
+    fSample = pfFieldNumbered(iField);
     vSetTime(fFrameOneTime);
 }
 
@@ -44,8 +40,8 @@ namespace {
 // where single scattered points would not.
 const std::uint64_t iCensusBlock = 1024;
 
-SampleFunction* fWrapped = nullptr;
-Polygonizer* vWrappedPolygonizer = nullptr;
+SampleFunction* pfWrapped = nullptr;
+Polygonizer* pfWrappedPolygonizer = nullptr;
 std::uint64_t iCensusCalls = 0;
 std::uint64_t iCensusBlockStride = 1;
 std::uint64_t iCellFirstCall = 0;
@@ -55,12 +51,12 @@ SweepCensus* pCensus = nullptr;
 void vCensusCell(float fX, float fY, float fZ, float fScale) {
     iCellFirstCall = iCensusCalls;
     bKeepingCell = (iCensusCalls / iCensusBlock) % iCensusBlockStride == 0;
-    vWrappedPolygonizer(fX, fY, fZ, fScale);
+    pfWrappedPolygonizer(fX, fY, fZ, fScale);
 }
 
 float fCountingSample(float fX, float fY, float fZ) {
     iCensusCalls++;
-    return fWrapped(fX, fY, fZ);
+    return pfWrapped(fX, fY, fZ);
 }
 
 // A cell samples its eight corners together, then six points together for
@@ -77,18 +73,18 @@ float fKeepingSample(float fX, float fY, float fZ) {
         pCensus->afY.push_back(fY);
         pCensus->afZ.push_back(fZ);
     }
-    return fWrapped(fX, fY, fZ);
+    return pfWrapped(fX, fY, fZ);
 }
 
-std::uint64_t iSweepWrapped(SampleFunction* fWrapper) {
-    fWrapped = fSample;
-    vWrappedPolygonizer = vMarchCube;
+std::uint64_t iSweepWrapped(SampleFunction* pfWrapper) {
+    pfWrapped = fSample;
+    pfWrappedPolygonizer = vMarchCube;
     iCensusCalls = 0;
-    fSample = fWrapper;
+    fSample = pfWrapper;
     vMarchCube = vCensusCell;
     vMarchingCubes();
-    fSample = fWrapped;
-    vMarchCube = vWrappedPolygonizer;
+    fSample = pfWrapped;
+    vMarchCube = pfWrappedPolygonizer;
     return iCensusCalls;
 }
 

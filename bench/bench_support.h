@@ -14,10 +14,7 @@
 extern const float fFrameOneTime;
 
 // 1, 2 or 3 for fSample1, fSample2, fSample3.
-SampleFunction* fFieldNumbered(int iField);
-
-// The grid as the keys leave it: n cells per axis and the float nearest 1/n.
-void vSetGrid(std::int32_t iCells);
+SampleFunction* pfFieldNumbered(int iField);
 
 // The sweep's scene of frame 1: the grid, iso value 48, the field in the slot
 // and its time at frame 1.

@@ -15,7 +15,7 @@ namespace {
 
 // The batch routines are built for AVX2 and for any x86-64 processor; the
 // loader picks the first when the processor has it, by this same test.
-std::string sBatchVersion() {
+std::string strBatchVersion() {
     return std::string("Batched field evaluation: the ") +
            (__builtin_cpu_supports("avx2") ? "avx2" : "default") +
            " version, chosen by the dispatcher for this processor.";
@@ -29,7 +29,7 @@ public:
 
     bool ReportContext(const Context& sContext) override {
         const bool bGood = ConsoleReporter::ReportContext(sContext);
-        GetOutputStream() << sBatchVersion() << "\n";
+        GetOutputStream() << strBatchVersion() << "\n";
         return bGood;
     }
 
@@ -60,21 +60,21 @@ public:
                 "same points\nevaluated in the sweep's batches, a cell's corners and a normal's "
                 "points (new).\nTargets at grid 64, field 1: old 0.80 or less, new 1.30 or "
                 "less. "
-             << sBatchVersion() << "\n";
+             << strBatchVersion() << "\n";
         rOut << "        field 1        field 2        field 3\n";
         rOut << "grid   old    new     old    new     old    new\n";
         for (const auto& sRow : a2fRatio) {
-            char sLine[80];
-            std::snprintf(sLine, sizeof sLine, "%4d", sRow.first);
-            rOut << sLine;
+            char szLine[80];
+            std::snprintf(szLine, sizeof szLine, "%4d", sRow.first);
+            rOut << szLine;
             for (int iField = 1; iField <= 3; iField++) {
                 const auto pCell = sRow.second.find(iField);
                 if (pCell == sRow.second.end()) {
                     rOut << "       -      -";
                 } else {
-                    std::snprintf(sLine, sizeof sLine, "  %5.3f  %5.3f", pCell->second.first,
+                    std::snprintf(szLine, sizeof szLine, "  %5.3f  %5.3f", pCell->second.first,
                                   pCell->second.second);
-                    rOut << sLine;
+                    rOut << szLine;
                 }
             }
             rOut << "\n";

@@ -10,7 +10,7 @@ extern bool bLight;
 
 // The window (title, position, the given size, visual) and the OpenGL state
 // that stays fixed for the whole run.
-void vOpenWindow(int* piArgc, char** asArgv, int iWidth, int iHeight);
+void vOpenWindow(int* piArgc, char** aszArgv, int iWidth, int iHeight);
 void vSetFixedState();
 
 void vDrawScene();

@@ -11,6 +11,11 @@ extern float fStepSize;
 extern float fTargetValue;
 extern Polygonizer* vMarchCube;
 
+// The one way the program changes the grid: iNewSize cells per axis, and
+// fStepSize the float nearest 1 / iNewSize in the same step. The keys and
+// orvane-mesh both call it, so a grid of n cells has the same step in both.
+void vSetDataSetSize(std::int32_t iNewSize);
+
 // Called by both polygonizers for every cell the surface crosses, with its
 // eight corner values (corner order of a2fVertexOffset) and its lowest corner,
 // before the cell's first OpenGL call. The viewer never sets it; orvane-mesh

@@ -14,11 +14,7 @@ perf_launch() {
 }
 
 perf_stop() {
-  if [ -n "${VIEWER_PID:-}" ]; then
-    kill "$VIEWER_PID" 2>/dev/null || true
-    wait "$VIEWER_PID" 2>/dev/null || true
-    VIEWER_PID=
-  fi
+  xvfb_end VIEWER_PID
 }
 
 perf_fail() {

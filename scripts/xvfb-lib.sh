@@ -21,12 +21,19 @@ xvfb_start() {
   export DISPLAY=":$number"
 }
 
-xvfb_stop() {
-  if [ -n "${XVFB_PID:-}" ]; then
-    kill "$XVFB_PID" 2>/dev/null || true
-    wait "$XVFB_PID" 2>/dev/null || true
-    XVFB_PID=
+# xvfb_end NAME: ends the background process whose id the variable NAME
+# holds, if it holds one, waits for it and empties the variable.
+xvfb_end() {
+  local pid=${!1:-}
+  if [ -n "$pid" ]; then
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
   fi
+  printf -v "$1" '%s' ''
+}
+
+xvfb_stop() {
+  xvfb_end XVFB_PID
 }
 
 # Waits until a visible window with the given title exists, or the deadline

@@ -13,11 +13,6 @@ const double fTargetFactor = 1.1;
 const float fTargetUpperLimit = 1000.0f;
 const float fTargetLowerLimit = 1.0f;
 
-void vSetDataSetSize(std::int32_t iNewSize) {
-    iDataSetSize = iNewSize;
-    fStepSize = float(1.0 / iDataSetSize);
-}
-
 SampleFunction* fNextSample(SampleFunction* fCurrent) {
     if (fCurrent == fSample1) {
         return fSample2;

@@ -4,6 +4,7 @@
 
 #include "app.h"
 #include "field.h"
+#include "frame_clock.h"
 #include "polygonize.h"
 
 GLenum ePolygonMode = GL_FILL;
@@ -12,8 +13,8 @@ bool bMove = true;
 bool bLight = true;
 
 // The angles and the clock step once per frame, not per unit of time, and are
-// never wrapped: the animation's speed follows the frame rate. The clock is a
-// float on purpose; far enough on, a step no longer changes it.
+// never wrapped: the animation's speed follows the frame rate. The clock's
+// step is orvane-mesh's too (frame_clock.h).
 void vDrawScene() {
     static float fPitch = 0.0f;
     static float fYaw = 0.0f;
@@ -27,7 +28,7 @@ void vDrawScene() {
         fYaw += 2.5f;
     }
     if (bMove) {
-        fTime = float(fTime + 0.025);
+        fTime = fNextFrameClock(fTime);
     }
     // Every frame, moving or not: the sources are placed from the clock alone.
     vSetTime(fTime);

@@ -15,8 +15,8 @@ const GLfloat afSpecularWhite[] = {1.00f, 1.00f, 1.00f, 1.00f};
 
 // Position and size are set after glutInit, so they override any given on
 // the command line.
-void vOpenWindow(int* piArgc, char** asArgv, int iWidth, int iHeight) {
-    glutInit(piArgc, asArgv);
+void vOpenWindow(int* piArgc, char** aszArgv, int iWidth, int iHeight) {
+    glutInit(piArgc, aszArgv);
     glutInitWindowPosition(600, 0);
     glutInitWindowSize(iWidth, iHeight);
     glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);

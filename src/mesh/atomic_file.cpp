@@ -34,18 +34,19 @@ void vCatchEndingSignals() {
 }
 
 // The target's directory and a hidden name in it for the temporary file.
-std::string sTempTemplate(const std::string& sPath) {
-    const std::size_t iSlash = sPath.rfind('/');
-    const std::string sDirectory = iSlash == std::string::npos ? "" : sPath.substr(0, iSlash + 1);
-    const std::string sName = iSlash == std::string::npos ? sPath : sPath.substr(iSlash + 1);
-    return sDirectory + "." + sName + ".XXXXXX";
+std::string strTempTemplate(const std::string& strPath) {
+    const std::size_t iSlash = strPath.rfind('/');
+    const std::string strDirectory =
+        iSlash == std::string::npos ? "" : strPath.substr(0, iSlash + 1);
+    const std::string strName = iSlash == std::string::npos ? strPath : strPath.substr(iSlash + 1);
+    return strDirectory + "." + strName + ".XXXXXX";
 }
 
 // The new file gets the mode of the file it replaces, or else the mode a
 // newly created file would get.
-mode_t iTargetMode(const std::string& sPath) {
+mode_t iTargetMode(const std::string& strPath) {
     struct stat sStat {};
-    if (stat(sPath.c_str(), &sStat) == 0) {
+    if (stat(strPath.c_str(), &sStat) == 0) {
         return sStat.st_mode & 07777;
     }
     const mode_t iMask = umask(0);
@@ -54,17 +55,17 @@ mode_t iTargetMode(const std::string& sPath) {
 }
 
 // What would stop the rename at the end, found before any work is done.
-bool bTargetUsable(const std::string& sPath, std::string& sError) {
+bool bTargetUsable(const std::string& strPath, std::string& strError) {
     struct stat sStat {};
-    if (stat(sPath.c_str(), &sStat) != 0) {
+    if (stat(strPath.c_str(), &sStat) != 0) {
         return true;
     }
     if (S_ISDIR(sStat.st_mode)) {
-        sError = "is a directory";
+        strError = "is a directory";
         return false;
     }
-    if (access(sPath.c_str(), W_OK) != 0) {
-        sError = std::strerror(errno);
+    if (access(strPath.c_str(), W_OK) != 0) {
+        strError = std::strerror(errno);
         return false;
     }
     return true;
@@ -72,30 +73,30 @@ bool bTargetUsable(const std::string& sPath, std::string& sError) {
 
 }  // namespace
 
-bool bOpenAtomic(const std::string& sPath, AtomicFile& sFile, std::string& sError) {
-    if (!bTargetUsable(sPath, sError)) {
+bool bOpenAtomic(const std::string& strPath, AtomicFile& sFile, std::string& strError) {
+    if (!bTargetUsable(strPath, strError)) {
         return false;
     }
-    std::string sTemplate = sTempTemplate(sPath);
-    if (sTemplate.size() >= sizeof acPendingTemp) {
-        sError = std::strerror(ENAMETOOLONG);
+    std::string strTemplate = strTempTemplate(strPath);
+    if (strTemplate.size() >= sizeof acPendingTemp) {
+        strError = std::strerror(ENAMETOOLONG);
         return false;
     }
-    std::vector<char> acName(sTemplate.begin(), sTemplate.end());
+    std::vector<char> acName(strTemplate.begin(), strTemplate.end());
     acName.push_back('\0');
     vCatchEndingSignals();
     const int iDescriptor = mkstemp(acName.data());
     if (iDescriptor < 0) {
-        sError = std::strerror(errno);
+        strError = std::strerror(errno);
         return false;
     }
     std::memcpy(acPendingTemp, acName.data(), acName.size());
-    sFile.sPath = sPath;
-    sFile.sTempPath = acName.data();
-    fchmod(iDescriptor, iTargetMode(sPath));
+    sFile.strPath = strPath;
+    sFile.strTempPath = acName.data();
+    fchmod(iDescriptor, iTargetMode(strPath));
     sFile.pFile = fdopen(iDescriptor, "wb");
     if (sFile.pFile == nullptr) {
-        sError = std::strerror(errno);
+        strError = std::strerror(errno);
         close(iDescriptor);
         vDiscardAtomic(sFile);
         return false;
@@ -106,18 +107,18 @@ bool bOpenAtomic(const std::string& sPath, AtomicFile& sFile, std::string& sErro
     return true;
 }
 
-bool bCommitAtomic(AtomicFile& sFile, std::string& sError) {
+bool bCommitAtomic(AtomicFile& sFile, std::string& strError) {
     const bool bWritten = std::fflush(sFile.pFile) == 0 && std::ferror(sFile.pFile) == 0;
     const int iWriteError = errno;
     const bool bClosed = std::fclose(sFile.pFile) == 0;
     sFile.pFile = nullptr;
     if (!bWritten || !bClosed) {
-        sError = std::strerror(bWritten ? errno : iWriteError);
+        strError = std::strerror(bWritten ? errno : iWriteError);
         vDiscardAtomic(sFile);
         return false;
     }
-    if (std::rename(sFile.sTempPath.c_str(), sFile.sPath.c_str()) != 0) {
-        sError = std::strerror(errno);
+    if (std::rename(sFile.strTempPath.c_str(), sFile.strPath.c_str()) != 0) {
+        strError = std::strerror(errno);
         vDiscardAtomic(sFile);
         return false;
     }
@@ -130,6 +131,6 @@ void vDiscardAtomic(AtomicFile& sFile) {
         std::fclose(sFile.pFile);
         sFile.pFile = nullptr;
     }
-    unlink(sFile.sTempPath.c_str());
+    unlink(sFile.strTempPath.c_str());
     acPendingTemp[0] = '\0';
 }

@@ -8,18 +8,18 @@
 #include <string>
 
 struct AtomicFile {
-    std::string sPath;
-    std::string sTempPath;
+    std::string strPath;
+    std::string strTempPath;
     std::FILE* pFile = nullptr;
 };
 
 // Creates the temporary file. On failure returns false with the reason in
-// sError, and nothing is left behind.
-bool bOpenAtomic(const std::string& sPath, AtomicFile& sFile, std::string& sError);
+// strError, and nothing is left behind.
+bool bOpenAtomic(const std::string& strPath, AtomicFile& sFile, std::string& strError);
 
 // Flushes, closes and renames. On failure removes the temporary file and
-// returns false with the reason in sError.
-bool bCommitAtomic(AtomicFile& sFile, std::string& sError);
+// returns false with the reason in strError.
+bool bCommitAtomic(AtomicFile& sFile, std::string& strError);
 
 // Closes and removes the temporary file.
 void vDiscardAtomic(AtomicFile& sFile);

@@ -16,4 +16,4 @@ struct MeshCorner {
 typedef void CornerSink(const MeshCorner& rsCorner);
 
 // Called for every glVertex3f; none while it is null.
-extern CornerSink* pCornerSink;
+extern CornerSink* pfCornerSink;

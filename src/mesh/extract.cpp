@@ -151,9 +151,7 @@ void vApplySettings(const SweepSettings& sSettings) {
     const bool bFieldInSlot = sSettings.pfField == fSample1 || sSettings.pfField == fSample2;
     fSample = bFieldInSlot ? sSettings.pfField : fCountedSample;
     fTargetValue = sSettings.fIso;
-    iDataSetSize = sSettings.iGrid;
-    // As the viewer's keys compute it.
-    fStepSize = float(1.0 / iDataSetSize);
+    vSetDataSetSize(sSettings.iGrid);
     vMarchCube = sSettings.bTetra ? vMarchCube2 : vMarchCube1;
 }
 
@@ -168,20 +166,6 @@ std::uint64_t iSampleCalls() {
 
 }  // namespace
 
-// A step that no longer changes the clock never will again (from 2^19 on),
-// so the sum can stop there.
-float fFrameClock(std::int64_t iFrames) {
-    float fClock = 0.0f;
-    for (std::int64_t iFrame = 0; iFrame < iFrames; iFrame++) {
-        const float fNext = float(fClock + 0.025);
-        if (fNext == fClock) {
-            break;
-        }
-        fClock = fNext;
-    }
-    return fClock;
-}
-
 // The slots the polygonizers call through are set before the workers start
 // and stay as they are until every worker has ended.
 void vRunSweep(const SweepSettings& sSettings, TriangleSink* pfSink, SweepCounts& sCounts) {
@@ -189,7 +173,7 @@ void vRunSweep(const SweepSettings& sSettings, TriangleSink* pfSink, SweepCounts
     pfTriangleSink = pfSink;
     iTakenCountedCalls = 0;
     iTakenNormals = 0;
-    pCornerSink = vKeepCorner;
+    pfCornerSink = vKeepCorner;
     pfCrossedCellHook = vCrossedCell;
     const std::int64_t iGrid = sSettings.iGrid;
     vProgressStart(iGrid * iGrid * iGrid);
@@ -202,7 +186,7 @@ void vRunSweep(const SweepSettings& sSettings, TriangleSink* pfSink, SweepCounts
 
     vProgressEnd();
     pfCrossedCellHook = nullptr;
-    pCornerSink = nullptr;
+    pfCornerSink = nullptr;
     sCounts.iSampleCalls = iSampleCalls();
     sCounts.fSeconds = sElapsed.count();
 }

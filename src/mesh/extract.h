@@ -26,10 +26,6 @@ struct SweepCounts {
     double fSeconds = 0.0;
 };
 
-// The field time the viewer's frame clock holds after iFrames frames: 0.025
-// added that many times, each sum rounded to float.
-float fFrameClock(std::int64_t iFrames);
-
 // Sets the viewer's settings from sSettings, runs its sweep, a slab of x
 // layers at a time on sSettings.iThreads threads, and hands every triangle
 // to pfSink, on the calling thread, in the order the viewer sends them.

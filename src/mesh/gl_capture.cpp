@@ -6,7 +6,7 @@
 
 #include "capture.h"
 
-CornerSink* pCornerSink = nullptr;
+CornerSink* pfCornerSink = nullptr;
 
 namespace {
 // OpenGL's initial current colour and normal.
@@ -25,8 +25,8 @@ void APIENTRY glNormal3f(GLfloat fX, GLfloat fY, GLfloat fZ) {
 }
 
 void APIENTRY glVertex3f(GLfloat fX, GLfloat fY, GLfloat fZ) {
-    if (pCornerSink != nullptr) {
-        pCornerSink(MeshCorner{{fX, fY, fZ}, sCurrentNormal, sCurrentColor});
+    if (pfCornerSink != nullptr) {
+        pfCornerSink(MeshCorner{{fX, fY, fZ}, sCurrentNormal, sCurrentColor});
     }
 }
 

@@ -1,7 +1,9 @@
 // orvane-mesh: the surface the viewer draws, for the settings given on the
 // command line, written to a mesh file, with a summary of its topology.
+#include <cerrno>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <exception>
 #include <stdexcept>
 #include <string>
@@ -10,6 +12,7 @@
 #include "atomic_file.h"
 #include "extract.h"
 #include "field.h"
+#include "frame_clock.h"
 #include "geometry.h"
 #include "mesh_writer.h"
 #include "options.h"
@@ -31,7 +34,7 @@ void vTakeTriangle(const MeshCorner* asCorner, const SegmentKey* aiKey) {
         if (iEmittedCorners(sMesh) + 3 > std::uint64_t(INT32_MAX)) {
             throw std::runtime_error("the surface has more corners than a mesh file can index");
         }
-        pStreamWriter->vStreamTriangle(sOutput.pFile, asCorner, iEmittedCorners(sMesh) / 3);
+        pStreamWriter->pfStreamTriangle(sOutput.pFile, asCorner, iEmittedCorners(sMesh) / 3);
     }
     vWeldTriangle(sMesh, asCorner, aiKey);
 }
@@ -43,7 +46,7 @@ SweepSettings sSweepSettings(const MeshOptions& sOptions) {
     sSettings.bTetra = sOptions.bTetra;
     sSettings.iGrid = sOptions.iGrid;
     sSettings.fIso = sOptions.fIso;
-    sSettings.fTime = fFrameClock(sOptions.iFrame);
+    sSettings.fTime = fFrameClockAfter(sOptions.iFrame);
     sSettings.iThreads = sOptions.iThreads;
     return sSettings;
 }
@@ -53,14 +56,14 @@ MeshSummary sExtract(const MeshOptions& sOptions) {
     const bool bStream = sOutput.pFile != nullptr && !sOptions.bWeld;
     if (bStream) {
         pStreamWriter = &sWriter;
-        sWriter.vStartStream(sOutput.pFile);
+        sWriter.pfStartStream(sOutput.pFile);
     }
     SweepCounts sCounts;
     vRunSweep(sSweepSettings(sOptions), vTakeTriangle, sCounts);
     if (bStream) {
-        sWriter.vFinishStream(sOutput.pFile, iEmittedCorners(sMesh) / 3);
+        sWriter.pfFinishStream(sOutput.pFile, iEmittedCorners(sMesh) / 3);
     } else if (sOutput.pFile != nullptr) {
-        sWriter.vWriteWelded(sOutput.pFile, sMesh);
+        sWriter.pfWriteWelded(sOutput.pFile, sMesh);
     }
 
     MeshSummary sSummary;
@@ -75,26 +78,32 @@ MeshSummary sExtract(const MeshOptions& sOptions) {
 
 }  // namespace
 
-int main(int iArgCount, char** apArg) {
+int main(int iArgCount, char** aszArg) {
     MeshOptions sOptions;
-    const int iStatus = iParseOptions(iArgCount, apArg, sOptions);
+    const int iStatus = iParseOptions(iArgCount, aszArg, sOptions);
     if (iStatus >= 0) {
         return iStatus;
     }
-    std::string sError;
-    if (!sOptions.sOutput.empty() && !bOpenAtomic(sOptions.sOutput, sOutput, sError)) {
+    std::string strError;
+    if (!sOptions.strOutput.empty() && !bOpenAtomic(sOptions.strOutput, sOutput, strError)) {
         std::fprintf(stderr, "orvane-mesh: --output: cannot write '%s': %s\n",
-                     sOptions.sOutput.c_str(), sError.c_str());
+                     sOptions.strOutput.c_str(), strError.c_str());
         return 2;
     }
     try {
         const MeshSummary sSummary = sExtract(sOptions);
-        if (sOutput.pFile != nullptr && !bCommitAtomic(sOutput, sError)) {
-            std::fprintf(stderr, "orvane-mesh: writing '%s' failed: %s\n", sOptions.sOutput.c_str(),
-                         sError.c_str());
+        if (sOutput.pFile != nullptr && !bCommitAtomic(sOutput, strError)) {
+            std::fprintf(stderr, "orvane-mesh: writing '%s' failed: %s\n",
+                         sOptions.strOutput.c_str(), strError.c_str());
             return 1;
         }
         (sOptions.bJson ? vPrintSummaryJson : vPrintSummaryText)(stdout, sSummary);
+        // The summary is a result too: a run whose summary is lost has failed.
+        if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) {
+            std::fprintf(stderr, "orvane-mesh: writing the summary failed: %s\n",
+                         std::strerror(errno));
+            return 1;
+        }
     } catch (const std::exception& e) {
         if (sOutput.pFile != nullptr) {
             vDiscardAtomic(sOutput);

@@ -12,11 +12,11 @@
 #include "weld.h"
 
 struct MeshWriter {
-    void (*vStartStream)(std::FILE* pFile);
+    void (*pfStartStream)(std::FILE* pFile);
     // The iTriangle-th triangle (from 0), its corners numbered 3 iTriangle on.
-    void (*vStreamTriangle)(std::FILE* pFile, const MeshCorner* asCorner, std::uint64_t iTriangle);
-    void (*vFinishStream)(std::FILE* pFile, std::uint64_t iTriangles);
-    void (*vWriteWelded)(std::FILE* pFile, const WeldedMesh& sMesh);
+    void (*pfStreamTriangle)(std::FILE* pFile, const MeshCorner* asCorner, std::uint64_t iTriangle);
+    void (*pfFinishStream)(std::FILE* pFile, std::uint64_t iTriangles);
+    void (*pfWriteWelded)(std::FILE* pFile, const WeldedMesh& sMesh);
 };
 
 extern const MeshWriter sPlyWriter;

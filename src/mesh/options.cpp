@@ -13,7 +13,7 @@
 
 namespace {
 
-const char* const sHelpFooter =
+const char* const szHelpFooter =
     "Welding (--weld, and always for the summary's topology): every emitted\n"
     "corner lies on one segment of the grid's lattice, a cell edge or, for\n"
     "the tetrahedral polygonizer, a face diagonal or a cell's main diagonal.\n"
@@ -29,31 +29,31 @@ const char* const sHelpFooter =
     "the sample calls and the time are of the welded mesh.";
 
 // A whole number written in decimal, nothing before or after it.
-bool bWholeNumber(const std::string& sText, long long& iValue) {
-    if (sText.empty() || sText.size() > 18) {
+bool bWholeNumber(const std::string& strText, long long& iValue) {
+    if (strText.empty() || strText.size() > 18) {
         return false;
     }
-    for (std::size_t i = 0; i < sText.size(); i++) {
-        const bool bSign = i == 0 && (sText[i] == '-' || sText[i] == '+') && sText.size() > 1;
-        if (!bSign && (sText[i] < '0' || sText[i] > '9')) {
+    for (std::size_t i = 0; i < strText.size(); i++) {
+        const bool bSign = i == 0 && (strText[i] == '-' || strText[i] == '+') && strText.size() > 1;
+        if (!bSign && (strText[i] < '0' || strText[i] > '9')) {
             return false;
         }
     }
-    iValue = std::strtoll(sText.c_str(), nullptr, 10);
+    iValue = std::strtoll(strText.c_str(), nullptr, 10);
     return true;
 }
 
 // The text is rewritten in plain decimal, since CLI11 would read a leading
 // zero as octal ("010" as 8).
 CLI::Validator sWholeRange(long long iLow, long long iHigh) {
-    const std::string sRange = std::to_string(iLow) + " to " + std::to_string(iHigh);
+    const std::string strRange = std::to_string(iLow) + " to " + std::to_string(iHigh);
     return CLI::Validator(
-        [=](std::string& sText) {
+        [=](std::string& strText) {
             long long iValue = 0;
-            if (!bWholeNumber(sText, iValue) || iValue < iLow || iValue > iHigh) {
-                return "expects a whole number from " + sRange + ", got '" + sText + "'";
+            if (!bWholeNumber(strText, iValue) || iValue < iLow || iValue > iHigh) {
+                return "expects a whole number from " + strRange + ", got '" + strText + "'";
             }
-            sText = std::to_string(iValue);
+            strText = std::to_string(iValue);
             return std::string();
         },
         "");
@@ -62,31 +62,32 @@ CLI::Validator sWholeRange(long long iLow, long long iHigh) {
 // Any finite number that a float holds; it is rounded to the nearest float.
 CLI::Validator sFiniteFloat() {
     return CLI::Validator(
-        [](const std::string& sText) {
+        [](const std::string& strText) {
             char* pEnd = nullptr;
-            const float fValue = std::strtof(sText.c_str(), &pEnd);
-            if (sText.empty() || *pEnd != '\0' || !std::isfinite(fValue)) {
+            const float fValue = std::strtof(strText.c_str(), &pEnd);
+            if (strText.empty() || *pEnd != '\0' || !std::isfinite(fValue)) {
                 return "expects a finite number no larger than a float holds (3.4e38), got '" +
-                       sText + "'";
+                       strText + "'";
             }
             return std::string();
         },
         "");
 }
 
-bool bEndsWith(const std::string& sText, const char* sEnd) {
-    const std::size_t iLength = std::strlen(sEnd);
-    return sText.size() > iLength && strcasecmp(sText.c_str() + sText.size() - iLength, sEnd) == 0;
+bool bEndsWith(const std::string& strText, const char* szEnd) {
+    const std::size_t iLength = std::strlen(szEnd);
+    return strText.size() > iLength &&
+           strcasecmp(strText.c_str() + strText.size() - iLength, szEnd) == 0;
 }
 
-MeshFormat eFormatOf(const std::string& sPath) {
-    if (bEndsWith(sPath, ".ply")) {
+MeshFormat eFormatOf(const std::string& strPath) {
+    if (bEndsWith(strPath, ".ply")) {
         return MeshFormat::Ply;
     }
-    if (bEndsWith(sPath, ".obj")) {
+    if (bEndsWith(strPath, ".obj")) {
         return MeshFormat::Obj;
     }
-    if (bEndsWith(sPath, ".stl")) {
+    if (bEndsWith(strPath, ".stl")) {
         return MeshFormat::Stl;
     }
     return MeshFormat::None;
@@ -94,9 +95,9 @@ MeshFormat eFormatOf(const std::string& sPath) {
 
 CLI::Validator sPolygonizerName() {
     return CLI::Validator(
-        [](const std::string& sText) {
-            if (sText != "cube" && sText != "tetra") {
-                return "expects cube or tetra, got '" + sText + "'";
+        [](const std::string& strText) {
+            if (strText != "cube" && strText != "tetra") {
+                return "expects cube or tetra, got '" + strText + "'";
             }
             return std::string();
         },
@@ -105,9 +106,9 @@ CLI::Validator sPolygonizerName() {
 
 CLI::Validator sMeshPath() {
     return CLI::Validator(
-        [](const std::string& sText) {
-            if (eFormatOf(sText) == MeshFormat::None) {
-                return "expects a file name ending in .ply, .obj or .stl, got '" + sText + "'";
+        [](const std::string& strText) {
+            if (eFormatOf(strText) == MeshFormat::None) {
+                return "expects a file name ending in .ply, .obj or .stl, got '" + strText + "'";
             }
             return std::string();
         },
@@ -128,8 +129,8 @@ namespace {
 // the iso value is rounded to float here, once, rather than through a wider
 // type, which could round it twice.
 struct OptionText {
-    std::string sIso = "48";
-    std::string sPolygonizer = "cube";
+    std::string strIso = "48";
+    std::string strPolygonizer = "cube";
 };
 
 void vDeclareOptions(CLI::App& sApp, MeshOptions& sOptions, OptionText& sText) {
@@ -140,7 +141,7 @@ void vDeclareOptions(CLI::App& sApp, MeshOptions& sOptions, OptionText& sText) {
     sApp.add_option("--grid", sOptions.iGrid, "cells along each axis of the unit cube")
         ->transform(sWholeRange(1, iMaxGrid))
         ->option_text("N (16; 1 to " + std::to_string(iMaxGrid) + ")");
-    sApp.add_option("--iso", sText.sIso,
+    sApp.add_option("--iso", sText.strIso,
                     "iso value, any finite number: the surface is where "
                     "the field equals it")
         ->check(sFiniteFloat())
@@ -149,13 +150,13 @@ void vDeclareOptions(CLI::App& sApp, MeshOptions& sOptions, OptionText& sText) {
                     "field time: what the viewer's frame clock holds after F frames")
         ->transform(sWholeRange(0, iMaxFrame))
         ->option_text("F (1; 0 to " + std::to_string(iMaxFrame) + ")");
-    sApp.add_option("--polygonizer", sText.sPolygonizer,
+    sApp.add_option("--polygonizer", sText.strPolygonizer,
                     "marching cubes (the viewer's) or the six-tetrahedra polygonizer")
         ->check(sPolygonizerName())
         ->option_text("cube|tetra (cube)");
     sApp.add_flag("--weld", sOptions.bWeld,
                   "write one vertex per crossed grid segment, not one per triangle corner");
-    sApp.add_option("-o,--output", sOptions.sOutput,
+    sApp.add_option("-o,--output", sOptions.strOutput,
                     "mesh file: .ply (binary, with normals and byte colours), .obj (positions "
                     "and normals), .stl (binary, facet normals from the triangles)")
         ->check(sMeshPath())
@@ -169,18 +170,18 @@ void vDeclareOptions(CLI::App& sApp, MeshOptions& sOptions, OptionText& sText) {
 
 }  // namespace
 
-int iParseOptions(int iArgCount, char** apArg, MeshOptions& sOptions) {
+int iParseOptions(int iArgCount, char** aszArg, MeshOptions& sOptions) {
     CLI::App sApp(
         "Writes the isosurface that the Orvane viewer draws to a mesh file, and prints "
         "its triangle count, topology, area and volume.",
         "orvane-mesh");
     sApp.set_version_flag("--version", std::string("orvane-mesh ") + ORVANE_VERSION);
-    sApp.footer(sHelpFooter);
+    sApp.footer(szHelpFooter);
     OptionText sText;
     sOptions.iThreads = iDefaultThreads();
     vDeclareOptions(sApp, sOptions, sText);
     try {
-        sApp.parse(iArgCount, apArg);
+        sApp.parse(iArgCount, aszArg);
     } catch (const CLI::CallForHelp& e) {
         return sApp.exit(e);
     } catch (const CLI::CallForVersion& e) {
@@ -189,8 +190,8 @@ int iParseOptions(int iArgCount, char** apArg, MeshOptions& sOptions) {
         std::fprintf(stderr, "orvane-mesh: %s (see --help)\n", e.what());
         return 2;
     }
-    sOptions.fIso = std::strtof(sText.sIso.c_str(), nullptr);
-    sOptions.bTetra = sText.sPolygonizer == "tetra";
-    sOptions.eFormat = eFormatOf(sOptions.sOutput);
+    sOptions.fIso = std::strtof(sText.strIso.c_str(), nullptr);
+    sOptions.bTetra = sText.strPolygonizer == "tetra";
+    sOptions.eFormat = eFormatOf(sOptions.strOutput);
     return -1;
 }

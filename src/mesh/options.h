@@ -16,7 +16,7 @@ struct MeshOptions {
     bool bJson = false;
     // Threads that sweep the grid; iParseOptions sets the default, one per core.
     int iThreads = 1;
-    std::string sOutput;
+    std::string strOutput;
     MeshFormat eFormat = MeshFormat::None;
 };
 
@@ -30,4 +30,4 @@ const std::int64_t iMaxFrame = 1000000000;
 // Fills sOptions from the command line. Returns -1 to go on, or the exit
 // status: 0 after --help or --version, 2 after one line on standard error for
 // bad input.
-int iParseOptions(int iArgCount, char** apArg, MeshOptions& sOptions);
+int iParseOptions(int iArgCount, char** aszArg, MeshOptions& sOptions);

@@ -2,7 +2,7 @@
 // a normal for every bit of the edge mask.
 #include "sample_count.h"
 
-#include "case_index.h"
+#include "cell_cases.h"
 #include "polygonize.h"
 #include "tetrahedron_tables.h"
 
@@ -12,11 +12,10 @@ int iCubeCellNormals(const float* afValue, float fIso) {
 
 int iTetraCellNormals(const float* afValue, float fIso) {
     int iNormals = 0;
-    for (const std::int32_t* aiCorner : a2iTetrahedronsInACube) {
-        const float afTetrahedronValue[4] = {afValue[aiCorner[0]], afValue[aiCorner[1]],
-                                             afValue[aiCorner[2]], afValue[aiCorner[3]]};
-        iNormals += __builtin_popcount(
-            unsigned(aiTetrahedronEdgeFlags[iCaseIndex(afTetrahedronValue, 4, fIso)]));
-    }
+    vForEachTetrahedron(
+        afValue, [&](const std::int32_t* /*aiCorner*/, const float* afTetrahedronValue) {
+            iNormals += __builtin_popcount(
+                unsigned(aiTetrahedronEdgeFlags[iCaseIndex(afTetrahedronValue, 4, fIso)]));
+        });
     return iNormals;
 }

@@ -1,10 +1,11 @@
 // The segment keys of a cell's corners, found by walking the polygonizers'
-// own case tables in the order the polygonizers emit.
+// own case tables with their own walks (cell_cases.h), and so in the order
+// the polygonizers emit.
 #include "segment.h"
 
 #include <algorithm>
 
-#include "case_index.h"
+#include "cell_cases.h"
 #include "cube_tables.h"
 #include "polygonize.h"
 #include "tetrahedron_tables.h"
@@ -33,27 +34,24 @@ SegmentKey iSegment(const CellIndex& sCell, int iCorner1, int iCorner2) {
 int iCubeCellSegments(const CellIndex& sCell, const float* afValue, float fIso, SegmentKey* aiKey) {
     const std::int32_t* aiRow = a2iTriangleConnectionTable[iCaseIndex(afValue, 8, fIso)];
     int iCount = 0;
-    for (int iEntry = 0; iEntry < 15 && aiRow[iEntry - iEntry % 3] >= 0; iEntry++) {
-        const std::int32_t* aiEdge = a2iEdgeConnection[aiRow[iEntry]];
+    vForEachRowCorner(aiRow, 5, [&](std::int32_t iEdge) {
+        const std::int32_t* aiEdge = a2iEdgeConnection[iEdge];
         aiKey[iCount++] = iSegment(sCell, aiEdge[0], aiEdge[1]);
-    }
+    });
     return iCount;
 }
 
 int iTetraCellSegments(const CellIndex& sCell, const float* afValue, float fIso,
                        SegmentKey* aiKey) {
     int iCount = 0;
-    for (const std::int32_t* aiCorner : a2iTetrahedronsInACube) {
-        float afTetrahedronValue[4];
-        for (int iVertex = 0; iVertex < 4; iVertex++) {
-            afTetrahedronValue[iVertex] = afValue[aiCorner[iVertex]];
-        }
-        const std::int32_t* aiRow =
-            a2iTetrahedronTriangles[iCaseIndex(afTetrahedronValue, 4, fIso)];
-        for (int iEntry = 0; iEntry < 6 && aiRow[iEntry - iEntry % 3] >= 0; iEntry++) {
-            const std::int32_t* aiEdge = a2iTetrahedronEdgeConnection[aiRow[iEntry]];
-            aiKey[iCount++] = iSegment(sCell, aiCorner[aiEdge[0]], aiCorner[aiEdge[1]]);
-        }
-    }
+    vForEachTetrahedron(
+        afValue, [&](const std::int32_t* aiCorner, const float* afTetrahedronValue) {
+            const std::int32_t* aiRow =
+                a2iTetrahedronTriangles[iCaseIndex(afTetrahedronValue, 4, fIso)];
+            vForEachRowCorner(aiRow, 2, [&](std::int32_t iEdge) {
+                const std::int32_t* aiEdge = a2iTetrahedronEdgeConnection[iEdge];
+                aiKey[iCount++] = iSegment(sCell, aiCorner[aiEdge[0]], aiCorner[aiEdge[1]]);
+            });
+        });
     return iCount;
 }

@@ -12,8 +12,8 @@ namespace {
 enum class Figure { Count, Real, Time };
 
 struct SummaryLine {
-    const char* sLabel;
-    const char* sKey;
+    const char* szLabel;
+    const char* szKey;
     Figure eFigure;
     double fValue;
 };
@@ -60,18 +60,18 @@ void vPrintFigure(std::FILE* pFile, const SummaryLine& sLine, bool bJson) {
 
 void vPrintSummaryText(std::FILE* pFile, const MeshSummary& sSummary) {
     for (const SummaryLine& sLine : asSummaryLines(sSummary)) {
-        std::fprintf(pFile, "%-28s ", sLine.sLabel);
+        std::fprintf(pFile, "%-28s ", sLine.szLabel);
         vPrintFigure(pFile, sLine, false);
         std::fputc('\n', pFile);
     }
 }
 
 void vPrintSummaryJson(std::FILE* pFile, const MeshSummary& sSummary) {
-    const char* sSeparator = "{";
+    const char* szSeparator = "{";
     for (const SummaryLine& sLine : asSummaryLines(sSummary)) {
-        std::fprintf(pFile, "%s\"%s\":", sSeparator, sLine.sKey);
+        std::fprintf(pFile, "%s\"%s\":", szSeparator, sLine.szKey);
         vPrintFigure(pFile, sLine, true);
-        sSeparator = ",";
+        szSeparator = ",";
     }
     std::fputs("}\n", pFile);
 }

@@ -1,7 +1,7 @@
 // Marching cubes: the surface inside one cube cell.
 #include <cstdint>
 
-#include "case_index.h"
+#include "cell_cases.h"
 #include "cube_tables.h"
 #include "emit.h"
 #include "field.h"

@@ -3,7 +3,10 @@
 
 #include <GL/gl.h>
 
+#include "cell_cases.h"
 #include "field.h"
+
+namespace {
 
 // Colour and normal become current state before the vertex that uses them.
 // The colour is worked out again for every corner, even where one crossing
@@ -16,15 +19,11 @@ void vEmitVertex(const GLvector& rfPosition, const GLvector& rfNormal) {
     glVertex3f(rfPosition.fX, rfPosition.fY, rfPosition.fZ);
 }
 
+}  // namespace
+
 void vEmitTriangles(const std::int32_t* aiTriangles, int iMaxTriangles,
                     const GLvector* asEdgeVertex, const GLvector* asEdgeNorm) {
-    for (int iTriangle = 0; iTriangle < iMaxTriangles; iTriangle++) {
-        if (aiTriangles[3 * iTriangle] < 0) {
-            break;
-        }
-        for (int iCorner = 0; iCorner < 3; iCorner++) {
-            const std::int32_t iVertex = aiTriangles[3 * iTriangle + iCorner];
-            vEmitVertex(asEdgeVertex[iVertex], asEdgeNorm[iVertex]);
-        }
-    }
+    vForEachRowCorner(aiTriangles, iMaxTriangles, [&](std::int32_t iEdge) {
+        vEmitVertex(asEdgeVertex[iEdge], asEdgeNorm[iEdge]);
+    });
 }

@@ -1,10 +1,17 @@
 // The grid settings and the sweep that hands every cell to the polygonizer.
 #include "polygonize.h"
 
+namespace {
+// The float nearest 1 / iCells.
+float fStepFor(std::int32_t iCells) noexcept {
+    return float(1.0 / iCells);
+}
+}  // namespace
+
 std::int32_t iDataSetSize = 16;
-// Computed while globals are initialised, before main runs; the keys keep it
-// equal to the float nearest 1 / iDataSetSize from then on.
-float fStepSize = float(1.0 / iDataSetSize);
+// Computed while globals are initialised, before main runs; vSetDataSetSize
+// keeps it equal to the float nearest 1 / iDataSetSize from then on.
+float fStepSize = fStepFor(iDataSetSize);
 float fTargetValue = 48.0f;
 Polygonizer* vMarchCube = vMarchCube1;
 CrossedCellHook* pfCrossedCellHook = nullptr;
@@ -22,6 +29,11 @@ void vMarchingCubesSlab(std::int32_t iFirstX, std::int32_t iEndX) {
             }
         }
     }
+}
+
+void vSetDataSetSize(std::int32_t iNewSize) {
+    iDataSetSize = iNewSize;
+    fStepSize = fStepFor(iDataSetSize);
 }
 
 void vMarchingCubes() {

@@ -1,7 +1,7 @@
 // Marching tetrahedra: the cell cut into six tetrahedra, each polygonized by
 // itself. It has the polygonizer's shape and can stand in the slot in place of
 // the cube polygonizer.
-#include "case_index.h"
+#include "cell_cases.h"
 #include "cube_tables.h"
 #include "emit.h"
 #include "field.h"
@@ -71,14 +71,11 @@ void vMarchCube2(float fX, float fY, float fZ, float fScale) {
         pfCrossedCellHook(afCubeValue, fX, fY, fZ);
     }
 
-    GLvector asTetrahedronPosition[4];
-    float afTetrahedronValue[4];
-    for (int iTetrahedron = 0; iTetrahedron < 6; iTetrahedron++) {
+    vForEachTetrahedron(afCubeValue, [&](const std::int32_t* aiCorner, float* afTetrahedronValue) {
+        GLvector asTetrahedronPosition[4];
         for (int iVertex = 0; iVertex < 4; iVertex++) {
-            const std::int32_t iCorner = a2iTetrahedronsInACube[iTetrahedron][iVertex];
-            asTetrahedronPosition[iVertex] = asCubePosition[iCorner];
-            afTetrahedronValue[iVertex] = afCubeValue[iCorner];
+            asTetrahedronPosition[iVertex] = asCubePosition[aiCorner[iVertex]];
         }
         vMarchTetrahedron(asTetrahedronPosition, afTetrahedronValue);
-    }
+    });
 }

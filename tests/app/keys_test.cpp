@@ -31,7 +31,7 @@ using KeysTest = OrvaneTest;
 bool bLightAtCall = false;
 GLenum ePolygonModeAtCall = 0;
 
-void vNoteStateAtCall(const char* /*sName*/) {
+void vNoteStateAtCall(const char* /*szName*/) {
     bLightAtCall = bLight;
     ePolygonModeAtCall = ePolygonMode;
 }
@@ -135,7 +135,7 @@ TEST_F(KeysTest, SCyclesThroughTheThreeSampleFunctions) {
 }
 
 TEST_F(KeysTest, WTogglesWireFrameAndSetsThePolygonModeAtOnce) {
-    sRecorder.pOnCall = vNoteStateAtCall;
+    sRecorder.pfOnCall = vNoteStateAtCall;
     vKeyboard('w', 0, 0);
     EXPECT_EQ(ePolygonMode, GLenum(GL_LINE));
     EXPECT_TRUE(bCallsAre(sRecorder.asCalls, {{"glPolygonMode", {GL_FRONT_AND_BACK, GL_LINE}}}));
@@ -155,7 +155,7 @@ TEST_F(KeysTest, WTogglesWireFrameAndSetsThePolygonModeAtOnce) {
 }
 
 TEST_F(KeysTest, LSwitchesLightingInOpenGLBeforeFlippingTheSetting) {
-    sRecorder.pOnCall = vNoteStateAtCall;
+    sRecorder.pfOnCall = vNoteStateAtCall;
     vKeyboard('l', 0, 0);
     EXPECT_FALSE(bLight);
     EXPECT_TRUE(bCallsAre(sRecorder.asCalls, {{"glDisable", {GL_LIGHTING}}}));

@@ -21,11 +21,11 @@ int iOrvaneMain(int argc, char** argv);
 namespace {
 
 // The help text, byte for byte, as the real-window tests expect it too.
-std::string sReadHelpText() {
+std::string strReadHelpText() {
     std::ifstream sFile(ORVANE_HELP_TEXT_FILE, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(sFile), std::istreambuf_iterator<char>());
 }
-const std::string sHelpText = sReadHelpText();
+const std::string strHelpText = strReadHelpText();
 
 // While main runs, standard output goes to a temporary file, fully buffered
 // as it is into a pipe, so that at every OpenGL or GLUT call the test can note
@@ -41,26 +41,26 @@ long iOutputBytesSoFar() {
     return long(sStat.st_size);
 }
 
-void vNoteOutputAtCall(const char* /*sName*/) {
+void vNoteOutputAtCall(const char* /*szName*/) {
     aiOutputBytesAtCall.push_back(iOutputBytesSoFar());
 }
 
 struct MainRun {
     int iResult;
-    std::string sOutput;
+    std::string strOutput;
 };
 
-MainRun sRunMain(const std::vector<std::string>& asArg) {
+MainRun sRunMain(const std::vector<std::string>& astrArg) {
     std::vector<std::vector<char>> a2cArg;
-    for (const std::string& sArg : asArg) {
-        a2cArg.emplace_back(sArg.begin(), sArg.end());
+    for (const std::string& strArg : astrArg) {
+        a2cArg.emplace_back(strArg.begin(), strArg.end());
         a2cArg.back().push_back('\0');
     }
-    std::vector<char*> apArg;
+    std::vector<char*> aszArg;
     for (std::vector<char>& acArg : a2cArg) {
-        apArg.push_back(acArg.data());
+        aszArg.push_back(acArg.data());
     }
-    apArg.push_back(nullptr);
+    aszArg.push_back(nullptr);
 
     std::fflush(stdout);
     pCapturedOutput = std::tmpfile();
@@ -68,11 +68,11 @@ MainRun sRunMain(const std::vector<std::string>& asArg) {
     dup2(fileno(pCapturedOutput), STDOUT_FILENO);
     std::setvbuf(stdout, acOutputBuffer, _IOFBF, sizeof acOutputBuffer);
     aiOutputBytesAtCall.clear();
-    sRecorder.pOnCall = vNoteOutputAtCall;
+    sRecorder.pfOnCall = vNoteOutputAtCall;
 
-    MainRun sRun{iOrvaneMain(int(asArg.size()), apArg.data()), {}};
+    MainRun sRun{iOrvaneMain(int(astrArg.size()), aszArg.data()), {}};
 
-    sRecorder.pOnCall = nullptr;
+    sRecorder.pfOnCall = nullptr;
     // Whatever the program left unflushed goes to the file now, where the
     // test sees it in the output but not at any call.
     std::fflush(stdout);
@@ -82,7 +82,7 @@ MainRun sRunMain(const std::vector<std::string>& asArg) {
     std::rewind(pCapturedOutput);
     int iChar;
     while ((iChar = std::fgetc(pCapturedOutput)) != EOF) {
-        sRun.sOutput.push_back(char(iChar));
+        sRun.strOutput.push_back(char(iChar));
     }
     std::fclose(pCapturedOutput);
     pCapturedOutput = nullptr;
@@ -165,8 +165,8 @@ TEST_F(MainTest, StartsUpInSeventeenStepsInExactOrder) {
 
     const std::vector<RecordedCall>& asCalls = sRecorder.asCalls;
     ASSERT_TRUE(bCallsAre(asCalls, asExpectedStartUp(1, GL_FILL)));
-    EXPECT_EQ(asCalls[0].sText, "orvane");
-    EXPECT_EQ(asCalls[4].sText, "Orvane");
+    EXPECT_EQ(asCalls[0].strText, "orvane");
+    EXPECT_EQ(asCalls[4].strText, "Orvane");
     EXPECT_EQ(asCalls[5].pCallback, reinterpret_cast<const void*>(&vDrawScene));
     EXPECT_EQ(asCalls[6].pCallback, reinterpret_cast<const void*>(&vIdle));
     EXPECT_EQ(asCalls[7].pCallback, reinterpret_cast<const void*>(&vResize));
@@ -182,24 +182,24 @@ TEST_F(MainTest, StartsUpInSeventeenStepsInExactOrder) {
 
 TEST_F(MainTest, PrintsTheHelpTextOnceBetweenFirstProjectionAndLoop) {
     // Every run prints it afresh.
-    EXPECT_EQ(sRunMain({"orvane"}).sOutput, sHelpText);
+    EXPECT_EQ(sRunMain({"orvane"}).strOutput, strHelpText);
     vResetRecorder();
     const MainRun sRun = sRunMain({"orvane"});
 
-    EXPECT_EQ(sRun.sOutput, sHelpText);
+    EXPECT_EQ(sRun.strOutput, strHelpText);
     const std::vector<RecordedCall>& asCalls = sRecorder.asCalls;
     ASSERT_EQ(aiOutputBytesAtCall.size(), asCalls.size());
     ASSERT_FALSE(asCalls.empty());
-    ASSERT_EQ(asCalls.back().sName, "glutMainLoop");
+    ASSERT_EQ(asCalls.back().strName, "glutMainLoop");
     ASSERT_GE(asCalls.size(), 2u);
     // Nothing is written up to the last call of the first projection, and
     // all of it before the loop is entered.
     for (std::size_t i = 0; i + 1 < asCalls.size(); i++) {
         EXPECT_EQ(aiOutputBytesAtCall[i], 0)
-            << "before " << asCalls[i].sName << " (call " << i << ")";
+            << "before " << asCalls[i].strName << " (call " << i << ")";
     }
-    EXPECT_EQ(asCalls[asCalls.size() - 2].sName, "glMatrixMode");
-    EXPECT_EQ(aiOutputBytesAtCall.back(), long(sHelpText.size()));
+    EXPECT_EQ(asCalls[asCalls.size() - 2].strName, "glMatrixMode");
+    EXPECT_EQ(aiOutputBytesAtCall.back(), long(strHelpText.size()));
 }
 
 TEST_F(MainTest, HandsTheCommandLineToGlutAndStillPlacesTheWindowItself) {
@@ -208,8 +208,9 @@ TEST_F(MainTest, HandsTheCommandLineToGlutAndStillPlacesTheWindowItself) {
     EXPECT_EQ(sRun.iResult, 0);
 
     ASSERT_TRUE(bCallsAre(sRecorder.asCalls, asExpectedStartUp(5, GL_FILL)));
-    EXPECT_EQ(sRecorder.asCalls[0].sText, "orvane -geometry 100x100+5+5 -iconic --no-such-option");
-    EXPECT_EQ(sRun.sOutput, sHelpText);
+    EXPECT_EQ(sRecorder.asCalls[0].strText,
+              "orvane -geometry 100x100+5+5 -iconic --no-such-option");
+    EXPECT_EQ(sRun.strOutput, strHelpText);
 }
 
 TEST_F(MainTest, ChangesNoSetting) {

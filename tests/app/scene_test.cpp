@@ -1,14 +1,20 @@
-// One frame: its fixed steps, the sweep inside them, and how the angles and
-// the clock move from one frame to the next. The angles and the clock are
-// statics that no test can reset, so every check here works from the values
-// read before its own frames, and holds whatever earlier tests have drawn.
+// One frame: its fixed steps, the sweep inside them, how the angles and the
+// clock move from one frame to the next, and the clock's own step. The
+// angles and the clock are statics that no test can reset, so every check
+// here works from the values read before its own frames, and holds whatever
+// earlier tests have drawn.
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <utility>
 #include <vector>
 
 #include "app.h"
 #include "field.h"
+#include "float_ulp.h"
+#include "frame_clock.h"
 #include "orvane_test.h"
 #include "polygonize.h"
 #include "recorded_calls.h"
@@ -49,10 +55,6 @@ float fNextPitch(float fPitch) {
 
 float fNextYaw(float fYaw) {
     return float(double(fYaw) + 2.5);
-}
-
-float fNextClock(float fClock) {
-    return float(double(fClock) + 0.025);
 }
 
 // Steps 1 to 11 up to the glBegin, and the four calls after the glEnd.
@@ -132,7 +134,7 @@ TEST_F(SceneTest, AnglesStepByFourAndTwoAndAHalfAndClockByOneRoundedStep) {
         const Frame sFrame = sDrawFrame();
         EXPECT_EQ(sFrame.fPitch, fNextPitch(sPrevious.fPitch));
         EXPECT_EQ(sFrame.fYaw, fNextYaw(sPrevious.fYaw));
-        EXPECT_EQ(sFrame.fClock, fNextClock(sPrevious.fClock));
+        EXPECT_EQ(sFrame.fClock, fNextFrameClock(sPrevious.fClock));
         sPrevious = sFrame;
     }
     // The pitch is turned in the negative sense, the yaw in the positive;
@@ -155,8 +157,8 @@ TEST_F(SceneTest, WithSpinOffTheAnglesKeepTheirValuesAndResumeFromThem) {
     EXPECT_EQ(sStill2.fPitch, sBefore.fPitch);
     EXPECT_EQ(sStill2.fYaw, sBefore.fYaw);
     // The clock does not depend on the spin.
-    EXPECT_EQ(sStill1.fClock, fNextClock(sBefore.fClock));
-    EXPECT_EQ(sStill2.fClock, fNextClock(sStill1.fClock));
+    EXPECT_EQ(sStill1.fClock, fNextFrameClock(sBefore.fClock));
+    EXPECT_EQ(sStill2.fClock, fNextFrameClock(sStill1.fClock));
 
     bSpin = true;
     const Frame sResumed = sDrawFrame();
@@ -185,14 +187,33 @@ TEST_F(SceneTest, WithMoveOffTheClockStaysButTheSourcesArePlacedEveryFrame) {
 
     bMove = true;
     const Frame sResumed = sDrawFrame();
-    EXPECT_EQ(sResumed.fClock, fNextClock(sBefore.fClock));
+    EXPECT_EQ(sResumed.fClock, fNextFrameClock(sBefore.fClock));
+}
+
+// Worked out apart from the program, in Python with numpy: each step the
+// double sum rounded to float32. 1000 frames fall short of 25; and from
+// 0x3C80002A the double step gives 0x3D26667B where adding the float 0.025f
+// would give 0x3D26667C.
+TEST(FrameClock, StepsByTheDoubleStepRoundedToFloat) {
+    const std::pair<std::int64_t, std::uint32_t> asAfter[] = {
+        {0, 0x00000000u}, {1, 0x3CCCCCCDu},  {2, 0x3D4CCCCDu},
+        {3, 0x3D99999Au}, {10, 0x3E800001u}, {1000, 0x41C7FF83u},  // 24.9997616
+    };
+    for (const auto& sAfter : asAfter) {
+        EXPECT_EQ(iFloatBits(fFrameClockAfter(sAfter.first)), sAfter.second)
+            << sAfter.first << " frames";
+    }
+    float fFrom;
+    const std::uint32_t iFromBits = 0x3C80002Au;
+    std::memcpy(&fFrom, &iFromBits, sizeof fFrom);
+    EXPECT_EQ(iFloatBits(fNextFrameClock(fFrom)), 0x3D26667Bu);
 }
 
 TEST_F(SceneTest, IdleOnlyAsksForARedisplay) {
     const SettingsSnapshot sBefore = sTakeSnapshot();
     vIdle();
     ASSERT_EQ(sRecorder.asCalls.size(), 1u);
-    EXPECT_EQ(sRecorder.asCalls[0].sName, "glutPostRedisplay");
+    EXPECT_EQ(sRecorder.asCalls[0].strName, "glutPostRedisplay");
     EXPECT_TRUE(sRecorder.asCalls[0].afArg.empty());
     EXPECT_EQ(sTakeSnapshot(), sBefore);
 }

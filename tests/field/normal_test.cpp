@@ -28,6 +28,18 @@ float fRecordingSample(float fX, float fY, float fZ) {
 
 // The tests swap the sample slot and move the field; the fixture puts both
 // back.
+// (2, -3, 6) scaled to unit length, its z component times fZSign. The sum
+// of squares, 49, is exact at any precision, so every rounding is fixed:
+// worked out apart from the program, each component times the float nearest
+// 1/7 (0x3E124925), rounded to float. For 3 and 6 that is one float above
+// the float nearest 3/7 and 6/7 (0x3EDB6DB7, 0x3F5B6DB7), which dividing by
+// 7 would give.
+void vExpectSevenths(const GLvector& sUnit, float fZSign) {
+    EXPECT_EQ(iFloatBits(sUnit.fX), 0x3E924925u);
+    EXPECT_EQ(iFloatBits(sUnit.fY), 0xBEDB6DB8u);
+    EXPECT_EQ(iFloatBits(sUnit.fZ), fZSign > 0 ? 0x3F5B6DB8u : 0xBF5B6DB8u);
+}
+
 class NormalTest : public OrvaneTest {
 protected:
     NormalTest() {
@@ -73,10 +85,7 @@ TEST_F(NormalTest, EachComponentIsTheLowerSampleMinusTheUpper) {
     GLvector sNormal;
     vGetNormal(sNormal, 0.5f, 0.5f, 0.5f);
 
-    const float fReciprocal = 1.0f / 7.0f;
-    EXPECT_EQ(sNormal.fX, 2.0f * fReciprocal);
-    EXPECT_EQ(sNormal.fY, -3.0f * fReciprocal);
-    EXPECT_EQ(sNormal.fZ, -6.0f * fReciprocal);
+    vExpectSevenths(sNormal, -1.0f);
 }
 
 TEST_F(NormalTest, FlatSpotGivesTheZeroNormal) {
@@ -152,7 +161,7 @@ float fPassThrough(float fX, float fY, float fZ) {
 // The normal at each point through the field's shared differences and
 // through the wrapped field, one point at a time, bit for bit.
 void vExpectTheNormalOfOnePointAtATime(const std::vector<std::array<float, 3>>& aafPoint,
-                                       const char* sWhen) {
+                                       const char* szWhen) {
     const auto iBits = [](const GLvector& s) {
         return std::array<std::uint32_t, 3>{iFloatBits(s.fX), iFloatBits(s.fY), iFloatBits(s.fZ)};
     };
@@ -169,7 +178,7 @@ void vExpectTheNormalOfOnePointAtATime(const std::vector<std::array<float, 3>>& 
                 << (pfField == fSample1   ? 1
                     : pfField == fSample2 ? 2
                                           : 3)
-                << ", " << sWhen << ", at " << afP[0] << " " << afP[1] << " " << afP[2];
+                << ", " << szWhen << ", at " << afP[0] << " " << afP[1] << " " << afP[2];
         }
     }
 }
@@ -221,15 +230,9 @@ TEST_F(NormalTest, RoundsEveryDisplacedCoordinateBeforeSamplingIt) {
 }
 
 TEST(NormalizeVector, MultipliesByTheRoundedReciprocalOfTheLength) {
-    // Sum of squares 49 is exact at any precision, so every rounding is fixed.
-    // Multiplying by float(1/7) differs from dividing by 7 for 3 and 6.
-    ASSERT_NE(3.0f * (1.0f / 7.0f), 3.0f / 7.0f);
     GLvector sResult;
     vNormalizeVector(sResult, GLvector{2.0f, -3.0f, 6.0f});
-    const float fReciprocal = 1.0f / 7.0f;
-    EXPECT_EQ(sResult.fX, 2.0f * fReciprocal);
-    EXPECT_EQ(sResult.fY, -3.0f * fReciprocal);
-    EXPECT_EQ(sResult.fZ, 6.0f * fReciprocal);
+    vExpectSevenths(sResult, 1.0f);
 }
 
 TEST(NormalizeVector, SquaredLengthIsSummedInDoubleAndRoundedOnce) {
@@ -247,10 +250,7 @@ TEST(NormalizeVector, SquaredLengthIsSummedInDoubleAndRoundedOnce) {
 TEST(NormalizeVector, ResultMayBeTheSourceRecord) {
     GLvector sVector{2.0f, -3.0f, 6.0f};
     vNormalizeVector(sVector, sVector);
-    const float fReciprocal = 1.0f / 7.0f;
-    EXPECT_EQ(sVector.fX, 2.0f * fReciprocal);
-    EXPECT_EQ(sVector.fY, -3.0f * fReciprocal);
-    EXPECT_EQ(sVector.fZ, 6.0f * fReciprocal);
+    vExpectSevenths(sVector, 1.0f);
 }
 
 TEST(NormalizeVector, StaysWithinOneUlpOfTheFloatRoundings) {

@@ -149,10 +149,12 @@ TEST_F(SampleTest, RippleStaysWithinTwoUlpsOfWorkedOutValues) {
 
 TEST_F(SampleTest, RippleOnTheAxisAtTimeZeroFallsFrom80) {
     vSetTime(0.0f);
-    // r = 0 and the angle is 0, so the height is the float nearest 1.6.
+    // r = 0 and the angle is 0, so the height is the float nearest 1.6,
+    // 1.60000002384...; worked out apart from the program, 50 times its
+    // height above z = 1 is 30.0000011920..., whose nearest float is
+    // 0x41F00001, one float above 30.
     EXPECT_EQ(fSample3(0.5f, 0.5f, 0.0f), 80.0f);
-    EXPECT_EQ(fSample3(0.5f, 0.5f, 1.0f), float(50.0 * (double(1.6f) - 1.0)));
-    EXPECT_NEAR(fSample3(0.5f, 0.5f, 1.0f), 30.0f, 1.0e-5f);
+    EXPECT_EQ(iFloatBits(fSample3(0.5f, 0.5f, 1.0f)), 0x41F00001u);
 }
 
 TEST_F(SampleTest, RippleMovesWithTheFieldTime) {

@@ -37,60 +37,60 @@ struct EventReader {
     }
 };
 
-std::string sDescribe(const char* sFormat, double fValue) {
+std::string strDescribe(const char* szFormat, double fValue) {
     char acText[160];
-    std::snprintf(acText, sizeof acText, sFormat, fValue);
+    std::snprintf(acText, sizeof acText, szFormat, fValue);
     return acText;
 }
 
 // The settings as the keys may leave them: a grid of at least one cell with
 // its step the float nearest to 1 / size, an iso value that the limits keep
 // between 1 / 1.1 and 1100, one of the three fields, one of the two modes.
-std::string sCheckSettings() {
+std::string strCheckSettings() {
     if (iDataSetSize < 1) {
-        return sDescribe("iDataSetSize fell to %g", iDataSetSize);
+        return strDescribe("iDataSetSize fell to %g", iDataSetSize);
     }
     if (fStepSize != float(1.0 / iDataSetSize)) {
-        return sDescribe("fStepSize %.9g is not the float nearest 1 / iDataSetSize", fStepSize);
+        return strDescribe("fStepSize %.9g is not the float nearest 1 / iDataSetSize", fStepSize);
     }
     if (!std::isfinite(fTargetValue) || !(fTargetValue > 0.0f)) {
-        return sDescribe("fTargetValue %g is not positive and finite", fTargetValue);
+        return strDescribe("fTargetValue %g is not positive and finite", fTargetValue);
     }
     if (!(fTargetValue > 0.9f && fTargetValue < 1100.0f)) {
-        return sDescribe("fTargetValue %g left the range the limits allow", fTargetValue);
+        return strDescribe("fTargetValue %g left the range the limits allow", fTargetValue);
     }
     if (fSample != fSample1 && fSample != fSample2 && fSample != fSample3) {
         return "fSample holds none of the three sample functions";
     }
     if (ePolygonMode != GL_FILL && ePolygonMode != GL_LINE) {
-        return sDescribe("ePolygonMode %g is neither GL_FILL nor GL_LINE", ePolygonMode);
+        return strDescribe("ePolygonMode %g is neither GL_FILL nor GL_LINE", ePolygonMode);
     }
     return {};
 }
 
 // What one frame sent: whole triangles with finite corners inside the unit
 // cube, and the sources left inside it too.
-std::string sCheckFrame() {
+std::string strCheckFrame() {
     if (sRecorder.iNonFiniteVertexCount != 0) {
-        return sDescribe("a frame sent %g vertices that are NaN or infinite",
-                         double(sRecorder.iNonFiniteVertexCount));
+        return strDescribe("a frame sent %g vertices that are NaN or infinite",
+                           double(sRecorder.iNonFiniteVertexCount));
     }
     if (sRecorder.iVertexCount % 3 != 0) {
-        return sDescribe("a frame sent %g vertices, not whole triangles",
-                         double(sRecorder.iVertexCount));
+        return strDescribe("a frame sent %g vertices, not whole triangles",
+                           double(sRecorder.iVertexCount));
     }
     // Every crossing lies on an edge of a cell, and the cells tile the unit
     // cube up to the rounding of the step.
     const double fSlack = 1e-6;
     for (int iAxis = 0; iAxis < 3; iAxis++) {
         if (sRecorder.afVertexMin[iAxis] < -fSlack || sRecorder.afVertexMax[iAxis] > 1.0 + fSlack) {
-            return sDescribe("a frame sent a vertex outside the unit cube on axis %g", iAxis);
+            return strDescribe("a frame sent a vertex outside the unit cube on axis %g", iAxis);
         }
     }
     for (const GLvector& sPoint : sSourcePoint) {
         for (const float fCoordinate : {sPoint.fX, sPoint.fY, sPoint.fZ}) {
             if (!(fCoordinate >= 0.0f && fCoordinate <= 1.0f)) {
-                return sDescribe("a source point left the unit cube (%g)", fCoordinate);
+                return strDescribe("a source point left the unit cube (%g)", fCoordinate);
             }
         }
     }
@@ -105,13 +105,13 @@ void vResetSettings() {
     vRestoreSnapshot(sStart);
 }
 
-std::string sRunEvents(const std::uint8_t* acData, std::size_t iSize) {
+std::string strRunEvents(const std::uint8_t* acData, std::size_t iSize) {
     vResetSettings();
     sRecorder.eMode = RecorderMode::Count;
     vResetRecorder();
 
     EventReader sReader{acData, iSize, 0};
-    Polygonizer* vExpectedPolygonizer = vMarchCube;
+    Polygonizer* pfExpectedPolygonizer = vMarchCube;
     std::int64_t iCellsLeft = iMaxCellsPerInput;
     while (sReader.bMore()) {
         const std::uint8_t iHead = sReader.iByte();
@@ -154,23 +154,23 @@ std::string sRunEvents(const std::uint8_t* acData, std::size_t iSize) {
                     iCellsLeft -= iCells;
                     vResetRecorder();
                     vDrawScene();
-                    std::string sFailure = sCheckFrame();
-                    if (!sFailure.empty()) {
-                        return sFailure;
+                    std::string strFailure = strCheckFrame();
+                    if (!strFailure.empty()) {
+                        return strFailure;
                     }
                 }
                 break;
             default:
-                vExpectedPolygonizer = (iParameter & 1) != 0 ? vMarchCube2 : vMarchCube1;
-                vMarchCube = vExpectedPolygonizer;
+                pfExpectedPolygonizer = (iParameter & 1) != 0 ? vMarchCube2 : vMarchCube1;
+                vMarchCube = pfExpectedPolygonizer;
                 break;
         }
-        if (vMarchCube != vExpectedPolygonizer) {
+        if (vMarchCube != pfExpectedPolygonizer) {
             return "an event changed the polygonizer slot";
         }
-        std::string sFailure = sCheckSettings();
-        if (!sFailure.empty()) {
-            return sFailure;
+        std::string strFailure = strCheckSettings();
+        if (!strFailure.empty()) {
+            return strFailure;
         }
     }
     return {};

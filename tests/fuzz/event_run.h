@@ -43,4 +43,4 @@ void vResetSettings();
 // Runs the events from the start settings with the recorder counting. Returns
 // an empty string when every check held, else a description of the first
 // check that failed.
-std::string sRunEvents(const std::uint8_t* acData, std::size_t iSize);
+std::string strRunEvents(const std::uint8_t* acData, std::size_t iSize);

@@ -6,9 +6,9 @@
 #include "event_run.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* acData, std::size_t iSize) {
-    const std::string sFailure = sRunEvents(acData, iSize);
-    if (!sFailure.empty()) {
-        std::fprintf(stderr, "event check failed: %s\n", sFailure.c_str());
+    const std::string strFailure = strRunEvents(acData, iSize);
+    if (!strFailure.empty()) {
+        std::fprintf(stderr, "event check failed: %s\n", strFailure.c_str());
         std::abort();
     }
     return 0;

@@ -21,9 +21,9 @@ bool bReplay(const std::filesystem::path& sPath) {
         std::fprintf(stderr, "%s: cannot read\n", sPath.c_str());
         return false;
     }
-    const std::string sFailure = sRunEvents(acData.data(), acData.size());
-    if (!sFailure.empty()) {
-        std::fprintf(stderr, "%s: %s\n", sPath.c_str(), sFailure.c_str());
+    const std::string strFailure = strRunEvents(acData.data(), acData.size());
+    if (!strFailure.empty()) {
+        std::fprintf(stderr, "%s: %s\n", sPath.c_str(), strFailure.c_str());
         return false;
     }
     return true;

@@ -78,6 +78,17 @@ grep -q "writing 'keep.ply' failed" stderr || fail "a failed write said: $(cat s
 rm -f stderr
 untouched || fail "after a failed write the directory holds: $(ls -A)"
 
+# A summary that cannot be written (standard output on a full device):
+# status 1 and one line saying so, whether or not a file was written.
+for output in "" "-o keep.ply"; do
+  status=0
+  # shellcheck disable=SC2086
+  "$tool" --grid 4 --json $output >/dev/full 2>stderr || status=$?
+  [ "$status" -eq 1 ] || fail "a lost summary ($output) exited with $status"
+  grep -q "writing the summary failed" stderr || fail "a lost summary said: $(cat stderr)"
+  rm -f stderr
+done
+
 # And a run that completes replaces the file whole.
 "$tool" --grid 4 -o keep.ply >/dev/null || fail "a good run failed"
 [ "$(ls -A)" = keep.ply ] && [ "$(head -n 1 keep.ply)" = ply ] ||

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "field.h"
+#include "frame_clock.h"
 #include "gl_record.h"
 #include "orvane_test.h"
 #include "polygonize.h"
@@ -26,7 +27,7 @@ namespace {
 
 struct Setting {
     int iField;
-    const char* sPolygonizer;
+    const char* szPolygonizer;
     int iGrid;
     int iFrame;
     float fIso;
@@ -47,17 +48,18 @@ float fReadFloat(const unsigned char* pBytes) {
 // The vertices of a binary PLY file whose vertex holds x y z nx ny nz as
 // floats and red green blue as bytes (the colour comes back as byte / 255),
 // and its faces' vertex numbers, three a face.
-std::vector<EmittedCorner> asReadPly(const std::string& sPath, std::vector<std::int32_t>& aiFace) {
-    std::ifstream sFile(sPath, std::ios::binary);
-    std::string sLine;
+std::vector<EmittedCorner> asReadPly(const std::string& strPath,
+                                     std::vector<std::int32_t>& aiFace) {
+    std::ifstream sFile(strPath, std::ios::binary);
+    std::string strLine;
     std::size_t iVertices = 0;
     std::size_t iFaces = 0;
-    while (std::getline(sFile, sLine) && sLine != "end_header") {
-        std::istringstream sWords(sLine);
-        std::string sWord, sElement;
-        sWords >> sWord >> sElement;
-        if (sWord == "element") {
-            (sElement == "vertex" ? sWords >> iVertices : sWords >> iFaces);
+    while (std::getline(sFile, strLine) && strLine != "end_header") {
+        std::istringstream sWords(strLine);
+        std::string strWord, strElement;
+        sWords >> strWord >> strElement;
+        if (strWord == "element") {
+            (strElement == "vertex" ? sWords >> iVertices : sWords >> iFaces);
         }
     }
     std::vector<EmittedCorner> asCorner(iVertices);
@@ -78,29 +80,19 @@ std::vector<EmittedCorner> asReadPly(const std::string& sPath, std::vector<std::
             aiFace.push_back(std::int32_t(iReadU32(acRecord + 1 + 4 * i)));
         }
     }
-    EXPECT_TRUE(sFile.good()) << sPath << " ends early";
-    EXPECT_EQ(sFile.peek(), EOF) << sPath << " goes on after its faces";
+    EXPECT_TRUE(sFile.good()) << strPath << " ends early";
+    EXPECT_EQ(sFile.peek(), EOF) << strPath << " goes on after its faces";
     return asCorner;
-}
-
-// What the viewer's frame clock holds after iFrames frames.
-float fClockAfter(int iFrames) {
-    float fClock = 0.0f;
-    for (int i = 0; i < iFrames; i++) {
-        fClock = float(fClock + 0.025);
-    }
-    return fClock;
 }
 
 // The viewer's settings for the setting: the field in the slot.
 void vApplySetting(const Setting& s) {
     SampleFunction* const apfField[3] = {fSample1, fSample2, fSample3};
     fSample = apfField[s.iField - 1];
-    vMarchCube = std::string(s.sPolygonizer) == "tetra" ? vMarchCube2 : vMarchCube1;
-    iDataSetSize = s.iGrid;
-    fStepSize = float(1.0 / s.iGrid);
+    vMarchCube = std::string(s.szPolygonizer) == "tetra" ? vMarchCube2 : vMarchCube1;
+    vSetDataSetSize(s.iGrid);
     fTargetValue = s.fIso;
-    vSetTime(fClockAfter(s.iFrame));
+    vSetTime(fFrameClockAfter(s.iFrame));
 }
 
 // The viewer's sweep for the setting, against the recording stand-in.
@@ -110,57 +102,57 @@ std::vector<EmittedCorner> asRecordSweep(const Setting& s) {
     return asEmittedCorners();
 }
 
-SampleFunction* fCountedField = nullptr;
+SampleFunction* pfCountedField = nullptr;
 std::uint64_t iCountedCalls = 0;
 
 float fCountingSample(float fX, float fY, float fZ) {
     iCountedCalls++;
-    return fCountedField(fX, fY, fZ);
+    return pfCountedField(fX, fY, fZ);
 }
 
 // The sample calls of the viewer's sweep for the setting, counted by a
 // function in the slot that passes every call on to the field.
 std::uint64_t iCountSampleCalls(const Setting& s) {
     vApplySetting(s);
-    fCountedField = fSample;
+    pfCountedField = fSample;
     iCountedCalls = 0;
     fSample = fCountingSample;
     vMarchingCubes();
     return iCountedCalls;
 }
 
-std::string sRunTool(const Setting& s, const std::string& sOptions) {
-    const std::string sPath =
+std::string strRunTool(const Setting& s, const std::string& strOptions) {
+    const std::string strPath =
         ::testing::TempDir() + "orvane_mesh_stream_" + std::to_string(::getpid()) + ".ply";
     std::ostringstream sCommand;
-    sCommand << ORVANE_MESH_BINARY << " --field " << s.iField << " --polygonizer " << s.sPolygonizer
-             << " --grid " << s.iGrid << " --frame " << s.iFrame << " --iso " << s.fIso << " "
-             << sOptions << " -o " << sPath << " >/dev/null";
+    sCommand << ORVANE_MESH_BINARY << " --field " << s.iField << " --polygonizer "
+             << s.szPolygonizer << " --grid " << s.iGrid << " --frame " << s.iFrame << " --iso "
+             << s.fIso << " " << strOptions << " -o " << strPath << " >/dev/null";
     EXPECT_EQ(std::system(sCommand.str().c_str()), 0) << sCommand.str();
-    return sPath;
+    return strPath;
 }
 
 // What the tool prints with --json and no file.
-std::string sRunToolJson(const Setting& s) {
+std::string strRunToolJson(const Setting& s) {
     std::ostringstream sCommand;
-    sCommand << ORVANE_MESH_BINARY << " --field " << s.iField << " --polygonizer " << s.sPolygonizer
-             << " --grid " << s.iGrid << " --frame " << s.iFrame << " --iso " << s.fIso
-             << " --json";
+    sCommand << ORVANE_MESH_BINARY << " --field " << s.iField << " --polygonizer "
+             << s.szPolygonizer << " --grid " << s.iGrid << " --frame " << s.iFrame << " --iso "
+             << s.fIso << " --json";
     std::FILE* pPipe = ::popen(sCommand.str().c_str(), "r");
     EXPECT_NE(pPipe, nullptr) << sCommand.str();
-    std::string sOutput;
+    std::string strOutput;
     char acBuffer[4096];
     std::size_t iRead = 0;
     while (pPipe != nullptr && (iRead = std::fread(acBuffer, 1, sizeof acBuffer, pPipe)) > 0) {
-        sOutput.append(acBuffer, iRead);
+        strOutput.append(acBuffer, iRead);
     }
     EXPECT_EQ(pPipe == nullptr ? -1 : ::pclose(pPipe), 0) << sCommand.str();
-    return sOutput;
+    return strOutput;
 }
 
 // Names each test by its setting.
 void PrintTo(const Setting& s, std::ostream* pStream) {
-    *pStream << "field " << s.iField << " " << s.sPolygonizer << " grid " << s.iGrid << " frame "
+    *pStream << "field " << s.iField << " " << s.szPolygonizer << " grid " << s.iGrid << " frame "
              << s.iFrame << " iso " << s.fIso;
 }
 
@@ -171,10 +163,10 @@ class StreamOfTheViewer : public OrvaneTest, public ::testing::WithParamInterfac
 TEST_P(StreamOfTheViewer, UnweldedFileHoldsEveryCornerBitForBitInOrder) {
     const std::vector<EmittedCorner> asExpected = asRecordSweep(GetParam());
     ASSERT_GT(asExpected.size(), 0u);
-    const std::string sPath = sRunTool(GetParam(), "");
+    const std::string strPath = strRunTool(GetParam(), "");
     std::vector<std::int32_t> aiFace;
-    const std::vector<EmittedCorner> asActual = asReadPly(sPath, aiFace);
-    std::remove(sPath.c_str());
+    const std::vector<EmittedCorner> asActual = asReadPly(strPath, aiFace);
+    std::remove(strPath.c_str());
 
     ASSERT_EQ(asActual.size(), asExpected.size());
     ASSERT_EQ(aiFace.size(), asExpected.size());
@@ -196,11 +188,12 @@ TEST_P(StreamOfTheViewer, UnweldedFileHoldsEveryCornerBitForBitInOrder) {
 
 TEST_P(StreamOfTheViewer, SampleCallsAreThoseACountingFunctionInTheSlotSees) {
     const std::uint64_t iExpected = iCountSampleCalls(GetParam());
-    const std::string sJson = sRunToolJson(GetParam());
-    const std::string sKey = "\"sample_calls\":";
-    const std::size_t iAt = sJson.find(sKey);
-    ASSERT_NE(iAt, std::string::npos) << sJson;
-    EXPECT_EQ(std::strtoull(sJson.c_str() + iAt + sKey.size(), nullptr, 10), iExpected) << sJson;
+    const std::string strJson = strRunToolJson(GetParam());
+    const std::string strKey = "\"sample_calls\":";
+    const std::size_t iAt = strJson.find(strKey);
+    ASSERT_NE(iAt, std::string::npos) << strJson;
+    EXPECT_EQ(std::strtoull(strJson.c_str() + iAt + strKey.size(), nullptr, 10), iExpected)
+        << strJson;
 }
 
 // Both polygonizers on all three fields; grids that are and are not powers of

@@ -76,7 +76,7 @@ protected:
     }
 
     // The run's message, or "" if it returned.
-    std::string sRun() {
+    std::string strRun() {
         try {
             vMakeChunksInOrder(iChunks, GetParam(), vMake, vTake);
         } catch (const std::runtime_error& e) {
@@ -97,7 +97,7 @@ protected:
 }  // namespace
 
 TEST_P(OrderedChunks, EveryChunkIsTakenOnceInOrderWithAFewAheadPerWorker) {
-    EXPECT_EQ(sRun(), "");
+    EXPECT_EQ(strRun(), "");
     vExpectTakenInOrderUpTo(iChunks - 1);
     EXPECT_EQ(iMade.load(), iChunks);
     // Two slots a worker: one chunk waiting, one being made; never more
@@ -107,7 +107,7 @@ TEST_P(OrderedChunks, EveryChunkIsTakenOnceInOrderWithAFewAheadPerWorker) {
 
 TEST_P(OrderedChunks, AMakersErrorComesAfterItsOutputAndTheChunksBefore) {
     iFailingChunk = 17;
-    EXPECT_EQ(sRun(), "chunk 17 failed");
+    EXPECT_EQ(strRun(), "chunk 17 failed");
     vExpectTakenInOrderUpTo(17);
     EXPECT_EQ(aiTakenMark[17], 17001u);
     EXPECT_EQ(iMaking.load(), 0) << "a worker still running after the run";
@@ -115,7 +115,7 @@ TEST_P(OrderedChunks, AMakersErrorComesAfterItsOutputAndTheChunksBefore) {
 
 TEST_P(OrderedChunks, ATakersErrorEndsTheRunWithNoWorkerLeft) {
     iRefusedChunk = 5;
-    EXPECT_EQ(sRun(), "taker refused chunk 5");
+    EXPECT_EQ(strRun(), "taker refused chunk 5");
     vExpectTakenInOrderUpTo(5);
     const int iMadeAtEnd = iMade.load();
     EXPECT_EQ(iMaking.load(), 0) << "a worker still running after the run";

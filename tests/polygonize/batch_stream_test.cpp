@@ -65,8 +65,7 @@ TEST_F(BatchedSweep, SendsTheSameStreamAsOnePointAtATime) {
         vMarchCube = pfPolygonizer;
         for (const Scene& sScene : asScene) {
             for (std::int32_t iGrid : {2, 7, 16}) {
-                iDataSetSize = iGrid;
-                fStepSize = float(1.0 / iGrid);
+                vSetDataSetSize(iGrid);
                 vSetTime(sScene.fTime);
                 fTargetValue = sScene.fIso;
                 fSample = sScene.pfField;

@@ -34,19 +34,13 @@ std::array<int, 2> aiEdgeEnds(int iEdge) {
     return {iEdge - 8, iEdge - 4};
 }
 
-// The crossing at fFraction along iEdge of the cell, in the polygonizer's own
-// order of float steps: fraction times direction, plus the first corner, times
-// the scale, plus the cell coordinate, each rounded to float.
-Point sExpectedCrossing(const float afCell[3], float fScale, int iEdge, float fFraction) {
+// The midpoint of iEdge of the unit cell at the origin: halves of 0 and 1,
+// exact whatever the order of the steps that reach it.
+Point sEdgeMidpoint(int iEdge) {
     const std::array<int, 2> aiEnd = aiEdgeEnds(iEdge);
-    const int iA = aiEnd[0], iB = aiEnd[1];
     Point s;
     for (int i = 0; i < 3; i++) {
-        const float fDir = a2fCellCorner[iB][i] - a2fCellCorner[iA][i];
-        const float fStep = fFraction * fDir;
-        const float fLocal = a2fCellCorner[iA][i] + fStep;
-        const float fScaled = fLocal * fScale;
-        s[i] = fScaled + afCell[i];
+        s[i] = (a2fCellCorner[aiEnd[0]][i] + a2fCellCorner[aiEnd[1]][i]) / 2.0;
     }
     return s;
 }
@@ -102,10 +96,10 @@ TEST_F(CubeTest, OneLowCornerEmitsOneTriangleAtEdgeMidpoints) {
     vScriptCorners({40, 56, 56, 56, 56, 56, 56, 56});
     vMarchCube1(0.0f, 0.0f, 0.0f, 1.0f);
 
-    const std::vector<std::string> asExpected = {"glColor3f", "glNormal3f", "glVertex3f",
-                                                 "glColor3f", "glNormal3f", "glVertex3f",
-                                                 "glColor3f", "glNormal3f", "glVertex3f"};
-    EXPECT_EQ(asCallNames(), asExpected);
+    const std::vector<std::string> astrExpected = {"glColor3f", "glNormal3f", "glVertex3f",
+                                                   "glColor3f", "glNormal3f", "glVertex3f",
+                                                   "glColor3f", "glNormal3f", "glVertex3f"};
+    EXPECT_EQ(astrCallNames(), astrExpected);
     for (const RecordedCall& sCall : asCallsNamed("glVertex3f")) {
         ASSERT_EQ(sCall.afArg.size(), 3u);
     }
@@ -146,25 +140,41 @@ TEST_F(CubeTest, UniformCellSamplesOnlyCornersAndDrawsNothing) {
 
 // Every corner is scripted high, so the cell crosses nothing and its eight
 // samples are all it takes. One scale is a float-rounded third, so the sum
-// with the cell coordinate is not exact.
+// with the cell coordinate is not exact. The far corner's coordinates were
+// worked out apart from the program: the cell's float plus the scale's,
+// rounded to float.
 TEST_F(CubeTest, SamplesTheEightCornersInTableOrderAtCellPlusOffsetTimesScale) {
-    const float a2fCell[2][4] = {
-        {0.3f, -1.7f, 2.1f, 0.1f},             // 0
-        {0.3f, 0.7f, 0.1f, float(1.0 / 3.0)},  // 1
+    struct Cell {
+        float fX, fY, fZ, fScale;
+        std::uint32_t aiFarBits[3];
+    };
+    const Cell asCell[] = {
+        {0.3f, -1.7f, 2.1f, 0.1f, {0x3ECCCCCDu, 0xBFCCCCCDu, 0x400CCCCCu}},  // 0.4 -1.6 2.1999998
+        {0.3f,
+         0.7f,
+         0.1f,
+         float(1.0 / 3.0),
+         {0x3F222222u, 0x3F844444u, 0x3EDDDDDEu}},  // 0.6333333 1.0333333 0.43333334
     };
     const float afHigh[8] = {56, 56, 56, 56, 56, 56, 56, 56};
-    for (const auto& afCell : a2fCell) {
-        SCOPED_TRACE(::testing::Message() << "scale " << afCell[3]);
+    for (const Cell& sCell : asCell) {
+        SCOPED_TRACE(::testing::Message() << "scale " << sCell.fScale);
         vStartOver();
-        vScriptCell(afCell[0], afCell[1], afCell[2], afCell[3], afHigh);
-        vMarchCube1(afCell[0], afCell[1], afCell[2], afCell[3]);
+        vScriptCell(sCell.fX, sCell.fY, sCell.fZ, sCell.fScale, afHigh);
+        vMarchCube1(sCell.fX, sCell.fY, sCell.fZ, sCell.fScale);
 
+        const float afNear[3] = {sCell.fX, sCell.fY, sCell.fZ};
+        float afFar[3];
+        std::memcpy(afFar, sCell.aiFarBits, sizeof afFar);
         ASSERT_EQ(asSampleLog.size(), 8u);
         for (int iCorner = 0; iCorner < 8; iCorner++) {
             SCOPED_TRACE(::testing::Message() << "corner " << iCorner);
             const SampleCall& sCall = asSampleLog[iCorner];
+            const float* afOffset = a2fCellCorner[iCorner];
             vExpectSamePoint({sCall.fX, sCall.fY, sCall.fZ},
-                             sCornerPosition(iCorner, afCell[0], afCell[1], afCell[2], afCell[3]));
+                             {afOffset[0] == 0.0f ? afNear[0] : afFar[0],
+                              afOffset[1] == 0.0f ? afNear[1] : afFar[1],
+                              afOffset[2] == 0.0f ? afNear[2] : afFar[2]});
             for (int iAxis = 0; iAxis < 3; iAxis++) {
                 EXPECT_EQ(a2fVertexOffset[iCorner][iAxis], a2fCellCorner[iCorner][iAxis]);
             }
@@ -278,7 +288,6 @@ TEST_F(CubeTest, CrossingsAndNormalSamplesFollowEdgeOrderBitForBit) {
 // emits exactly the triangles of its table row, corner by corner, after all of
 // its samples, eight for the corners and six for each crossed edge's normal.
 TEST_F(CubeTest, EveryCaseEmitsExactlyTheTrianglesOfItsTableRow) {
-    const float afOrigin[3] = {0.0f, 0.0f, 0.0f};
     std::size_t iAllCorners = 0;
     for (int iCase = 0; iCase < 256; iCase++) {
         SCOPED_TRACE(::testing::Message() << "case " << iCase);
@@ -295,7 +304,7 @@ TEST_F(CubeTest, EveryCaseEmitsExactlyTheTrianglesOfItsTableRow) {
         for (std::size_t iCorner = 0; iCorner < iCorners; iCorner++) {
             SCOPED_TRACE(::testing::Message() << "corner " << iCorner);
             const int iEdge = a2iTriangleConnectionTable[iCase][iCorner];
-            vExpectEmittedCorner(iCorner, sExpectedCrossing(afOrigin, 1.0f, iEdge, 0.5f));
+            vExpectEmittedCorner(iCorner, sEdgeMidpoint(iEdge));
         }
         iAllCorners += iCorners;
     }

@@ -23,14 +23,13 @@ protected:
 
     // Sweeps every grid from 1 to 32 cells at each time and counts vertices
     // with a coordinate that is infinite or NaN.
-    void vExpectOnlyFiniteVertices(SampleFunction* pSample) {
-        fSample = pSample;
+    void vExpectOnlyFiniteVertices(SampleFunction* pfSample) {
+        fSample = pfSample;
         std::size_t iVertices = 0;
         for (float fT : {0.0f, 0.025f, 1.0f, float(M_PI / 2), float(3 * M_PI / 2)}) {
             vSetTime(fT);
             for (std::int32_t iSize = 1; iSize <= 32; iSize++) {
-                iDataSetSize = iSize;
-                fStepSize = float(1.0 / iSize);
+                vSetDataSetSize(iSize);
                 vResetRecorder();
                 vMarchingCubes();
                 EXPECT_EQ(sRecorder.iNonFiniteVertexCount, 0u)

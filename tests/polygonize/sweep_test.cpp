@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <vector>
 
 #include "polygonize.h"
@@ -69,18 +70,26 @@ TEST_F(SweepTest, SixteenCellsVisitEveryCellWithZFastest) {
     }
 }
 
+// The step is the float nearest 1/7, 0x3E124925. The origins were worked
+// out apart from the program, each product i times that float rounded to
+// float: for 3 and 6 it lies one float above the float nearest i / 7
+// (0x3EDB6DB7, 0x3F5B6DB7).
 TEST_F(SweepTest, OriginsAreIndexTimesStepRoundedToFloat) {
-    // At 7 cells some products i * s round away from the float nearest i / 7.
+    const std::uint32_t aiOriginBits[7] = {
+        0x00000000u,  // 0
+        0x3E124925u,  // 1
+        0x3E924925u,  // 2
+        0x3EDB6DB8u,  // 3
+        0x3F124925u,  // 4
+        0x3F36DB6Eu,  // 5
+        0x3F5B6DB8u,  // 6
+    };
     const float fSeventh = float(1.0 / 7);
-    int iRoundedAway = 0;
-    for (int i = 0; i < 7; i++) {
-        iRoundedAway += float(i) * fSeventh != float(i / 7.0);
-    }
-    ASSERT_GT(iRoundedAway, 0);
     vSweep(7, fSeventh);
     ASSERT_EQ(aafCell.size(), 343u);
     for (int i = 0; i < 7; i++) {
-        const float fOrigin = float(double(i) * fSeventh);
+        float fOrigin;
+        std::memcpy(&fOrigin, &aiOriginBits[i], sizeof fOrigin);
         vExpectCell(std::size_t(i) * 49, fOrigin, 0.0f, 0.0f, fSeventh);
         vExpectCell(std::size_t(i) * 7, 0.0f, fOrigin, 0.0f, fSeventh);
         vExpectCell(std::size_t(i), 0.0f, 0.0f, fOrigin, fSeventh);

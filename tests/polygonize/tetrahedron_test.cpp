@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 #include <random>
 #include <vector>
@@ -24,21 +25,23 @@ const float fNaN = std::numeric_limits<float>::quiet_NaN();
 const int a2iExpectedTetrahedron[6][4] = {
     {0, 5, 1, 6}, {0, 1, 2, 6}, {0, 2, 3, 6}, {0, 3, 7, 6}, {0, 7, 4, 6}, {0, 4, 5, 6},
 };
-// First and second vertex of tetrahedron edges 0 to 5.
-const int a2iExpectedEdge[6][2] = {{0, 1}, {1, 2}, {2, 0}, {0, 3}, {1, 3}, {2, 3}};
+// An edge between the values 0 and 100, about the iso value 48, worked out
+// apart from the program. Run from the 0, the fraction is the float nearest
+// 0.48 (0x3EF5C28F), and a crossing from a vertex at the origin lies at that
+// fraction of the other vertex's coordinates. Run from the 100, the fraction
+// is the float nearest 0.52 (0x3F051EB8) and the first vertex's weight
+// 1 - 0.52f, exactly 0x3EF5C290, one float above 0.48f; the two weights sum
+// to exactly 1.
+const float fNear048 = 0.48f;
+const float fNear052 = 0.52f;
+const float fOneLess052 = 0.480000019073486328125f;
 
-// The crossing from vertex A toward vertex B for finite values: the fraction
-// rounded once to float, its complement in float, each product and the sum
-// rounded to float.
-GLvector sExpectedCrossing(const GLvector& sA, const GLvector& sB, float fA, float fB,
-                           float fTarget) {
-    const double fDelta = double(fB) - fA;
-    const float fT = fDelta == 0.0 ? 0.5f : float((double(fTarget) - fA) / fDelta);
-    const float fU = float(1.0 - fT);
-    auto fBlend = [&](float fFirst, float fSecond) {
-        return float(double(float(double(fFirst) * fU)) + double(float(double(fSecond) * fT)));
-    };
-    return {fBlend(sA.fX, sB.fX), fBlend(sA.fY, sB.fY), fBlend(sA.fZ, sB.fZ)};
+GLvector sFloatBits(const std::uint32_t aiBits[3]) {
+    GLvector s;
+    std::memcpy(&s.fX, &aiBits[0], sizeof s.fX);
+    std::memcpy(&s.fY, &aiBits[1], sizeof s.fY);
+    std::memcpy(&s.fZ, &aiBits[2], sizeof s.fZ);
+    return s;
 }
 
 class TetrahedronPolygonizer : public ScriptedFieldTest {};
@@ -53,12 +56,10 @@ TEST_F(TetrahedronPolygonizer, SingleLowVertexGivesTheTriangleAroundIt) {
 
     const std::vector<EmittedCorner> asCorners = asEmittedCorners();
     ASSERT_EQ(asCorners.size(), 3u);
-    // Edges 0 and 3 run from vertex 0 (t = 0.48), edge 2 toward it (t = 0.52).
-    const float fT = float(48.0 / 100.0);
-    const float fU2 = float(1.0 - double(float(-52.0 / -100.0)));
-    vExpectSamePoint(asCorners[0].sVertex, {fT, 0.0f, 0.0f});
-    vExpectSamePoint(asCorners[1].sVertex, {fT, fT, fT});
-    vExpectSamePoint(asCorners[2].sVertex, {fU2, fU2, 0.0f});
+    // Edges 0 and 3 run from vertex 0, edge 2 toward it.
+    vExpectSamePoint(asCorners[0].sVertex, {fNear048, 0.0f, 0.0f});
+    vExpectSamePoint(asCorners[1].sVertex, {fNear048, fNear048, fNear048});
+    vExpectSamePoint(asCorners[2].sVertex, {fOneLess052, fOneLess052, 0.0f});
     for (const EmittedCorner& sCorner : asCorners) {
         for (float fComponent : {sCorner.sVertex.fX, sCorner.sVertex.fY, sCorner.sVertex.fZ}) {
             if (fComponent != 0.0f) {
@@ -167,11 +168,10 @@ TEST_F(TetrahedronPolygonizer, NaNValueCountsAsHigh) {
     vMarchTetrahedron(asPosition, afValue);
     const std::vector<EmittedCorner> asCorners = asEmittedCorners();
     ASSERT_EQ(asCorners.size(), 3u);
-    // Edges 4 and 5 do not touch the NaN and are placed as usual.
-    vExpectSamePoint(asCorners[1].sVertex,
-                     sExpectedCrossing(asPosition[1], asPosition[3], 100.0f, 0.0f, 48.0f));
-    vExpectSamePoint(asCorners[2].sVertex,
-                     sExpectedCrossing(asPosition[2], asPosition[3], 100.0f, 0.0f, 48.0f));
+    // Edges 4 and 5 do not touch the NaN and are placed as usual, from the
+    // 100 toward the 0.
+    vExpectSamePoint(asCorners[1].sVertex, {1.0f, fNear052, fNear052});
+    vExpectSamePoint(asCorners[2].sVertex, {1.0f, 1.0f, fNear052});
 
     // NaN and high elsewhere: nothing at all.
     vResetRecorder();
@@ -183,40 +183,41 @@ TEST_F(TetrahedronPolygonizer, NaNValueCountsAsHigh) {
 }
 
 // Values mirrored about the iso value give the same crossings, so the two
-// complementary cases must give the same triangles in reverse.
+// complementary cases must give the same triangles in reverse. The crossings
+// of case 3 were worked out apart from the program, from the documented
+// steps: the fraction rounded once to float, its complement in float, each
+// product and the sum rounded to float.
 TEST_F(TetrahedronPolygonizer, TwoAgainstTwoEmitsTheStatedEdgesInOrder) {
     GLvector asPosition[4] = {
         {0.25f, 0.5f, 0.125f}, {0.75f, 0.5f, 0.125f}, {0.75f, 1.0f, 0.125f}, {0.75f, 1.0f, 0.625f}};
     float afCase3[4] = {10.0f, 30.0f, 90.0f, 70.0f};
     float afCase12[4] = {86.0f, 66.0f, 6.0f, 26.0f};
-
-    auto vCheck = [&](float* afValue, const std::vector<int>& aiEdges,
-                      std::vector<EmittedCorner>& asCorners) {
-        vResetRecorder();
-        vMarchTetrahedron(asPosition, afValue);
-        asCorners = asEmittedCorners();
-        ASSERT_EQ(asCorners.size(), aiEdges.size());
-        for (std::size_t j = 0; j < aiEdges.size(); j++) {
-            SCOPED_TRACE(j);
-            const int iA = a2iExpectedEdge[aiEdges[j]][0];
-            const int iB = a2iExpectedEdge[aiEdges[j]][1];
-            vExpectSamePoint(asCorners[j].sVertex,
-                             sExpectedCrossing(asPosition[iA], asPosition[iB], afValue[iA],
-                                               afValue[iB], fTargetValue));
-        }
+    // Case 3 emits edges 1, 4, 2 then 2, 4, 3.
+    const std::uint32_t a2iCase3Bits[6][3] = {
+        {0x3F400000u, 0x3F266666u, 0x3E000000u},  // edge 1: 0.75 0.65 0.125
+        {0x3F400000u, 0x3F39999Au, 0x3EB33333u},  // edge 4: 0.75 0.725 0.35
+        {0x3EF9999Au, 0x3F3CCCCDu, 0x3E000000u},  // edge 2: 0.4875 0.7375 0.125
+        {0x3EF9999Au, 0x3F3CCCCDu, 0x3E000000u},  // edge 2
+        {0x3F400000u, 0x3F39999Au, 0x3EB33333u},  // edge 4
+        {0x3F111111u, 0x3F511111u, 0x3EE22222u},  // edge 3: 0.56666666 0.81666666 0.44166666
     };
-    std::vector<EmittedCorner> asCase3, asCase12;
-    {
-        SCOPED_TRACE("case 3");
-        vCheck(afCase3, {1, 4, 2, 2, 4, 3}, asCase3);
+
+    vMarchTetrahedron(asPosition, afCase3);
+    const std::vector<EmittedCorner> asCase3 = asEmittedCorners();
+    ASSERT_EQ(asCase3.size(), 6u);
+    for (std::size_t j = 0; j < 6; j++) {
+        SCOPED_TRACE(::testing::Message() << "case 3 corner " << j);
+        vExpectSamePoint(asCase3[j].sVertex, sFloatBits(a2iCase3Bits[j]));
     }
-    {
-        SCOPED_TRACE("case 12");
-        vCheck(afCase12, {3, 4, 2, 2, 4, 1}, asCase12);
-    }
-    ASSERT_EQ(asCase3.size(), asCase12.size());
-    for (std::size_t j = 0; j < asCase3.size(); j++) {
-        vExpectSamePoint(asCase12[j].sVertex, asCase3[asCase3.size() - 1 - j].sVertex);
+
+    // Case 12 emits edges 3, 4, 2 then 2, 4, 1.
+    vResetRecorder();
+    vMarchTetrahedron(asPosition, afCase12);
+    const std::vector<EmittedCorner> asCase12 = asEmittedCorners();
+    ASSERT_EQ(asCase12.size(), 6u);
+    for (std::size_t j = 0; j < 6; j++) {
+        SCOPED_TRACE(::testing::Message() << "case 12 corner " << j);
+        vExpectSamePoint(asCase12[j].sVertex, sFloatBits(a2iCase3Bits[5 - j]));
     }
 }
 
@@ -229,18 +230,17 @@ TEST_F(TetrahedronPolygonizer, CellEmitsTheTetrahedraInOrder) {
 
     const std::vector<EmittedCorner> asCorners = asEmittedCorners();
     ASSERT_EQ(asCorners.size(), 18u);
-    const GLvector sOrigin{0, 0, 0};
-    const GLvector sFar{1, 1, 1};
+    // Each triangle: from corner 0 toward vertex 1, toward corner 6, and from
+    // vertex 2 toward corner 0.
     for (int i = 0; i < 6; i++) {
         SCOPED_TRACE(i);
-        const GLvector sA = sCornerPosition(a2iExpectedTetrahedron[i][1], 0, 0, 0, 1);
-        const GLvector sB = sCornerPosition(a2iExpectedTetrahedron[i][2], 0, 0, 0, 1);
+        const float* afA = a2fCellCorner[a2iExpectedTetrahedron[i][1]];
+        const float* afB = a2fCellCorner[a2iExpectedTetrahedron[i][2]];
         vExpectSamePoint(asCorners[3 * i].sVertex,
-                         sExpectedCrossing(sOrigin, sA, 0.0f, 100.0f, 48.0f));
-        vExpectSamePoint(asCorners[3 * i + 1].sVertex,
-                         sExpectedCrossing(sOrigin, sFar, 0.0f, 100.0f, 48.0f));
+                         {afA[0] * fNear048, afA[1] * fNear048, afA[2] * fNear048});
+        vExpectSamePoint(asCorners[3 * i + 1].sVertex, {fNear048, fNear048, fNear048});
         vExpectSamePoint(asCorners[3 * i + 2].sVertex,
-                         sExpectedCrossing(sB, sOrigin, 100.0f, 0.0f, 48.0f));
+                         {afB[0] * fOneLess052, afB[1] * fOneLess052, afB[2] * fOneLess052});
     }
 }
 
@@ -256,13 +256,12 @@ TEST_F(TetrahedronPolygonizer, CellSamplesItsCornersWhereTheCubePolygonizerDoes)
 
     ASSERT_EQ(asSampleLog.size(), 8u);
     ASSERT_EQ(asCubeLog.size(), 8u);
+    // Where the cube polygonizer samples is pinned by its own test.
     for (int iCorner = 0; iCorner < 8; iCorner++) {
         SCOPED_TRACE(iCorner);
-        const GLvector sExpected = sCornerPosition(iCorner, fX, fY, fZ, fScale);
         vExpectSamePoint(
-            {asSampleLog[iCorner].fX, asSampleLog[iCorner].fY, asSampleLog[iCorner].fZ}, sExpected);
-        vExpectSamePoint({asCubeLog[iCorner].fX, asCubeLog[iCorner].fY, asCubeLog[iCorner].fZ},
-                         sExpected);
+            {asSampleLog[iCorner].fX, asSampleLog[iCorner].fY, asSampleLog[iCorner].fZ},
+            {asCubeLog[iCorner].fX, asCubeLog[iCorner].fY, asCubeLog[iCorner].fZ});
     }
     EXPECT_TRUE(sRecorder.asCalls.empty());
 }

@@ -164,8 +164,8 @@ bool bGridPointsAgree(int n, float s) {
 }
 
 struct Sweep {
-    const char* sName;
-    Polygonizer* pPolygonizer;
+    const char* szName;
+    Polygonizer* pfPolygonizer;
     int iLineCount;
 };
 
@@ -179,8 +179,7 @@ protected:
 
 void WholeGrid::vRunSweep(const Sweep& sSweep) {
     const int n = std::get<0>(GetParam());
-    iDataSetSize = n;
-    fStepSize = float(1.0 / n);
+    vSetDataSetSize(n);
     fTargetValue = 48.0f;
     fSample = fSample1;
     vSetTime(std::get<1>(GetParam()));
@@ -198,7 +197,7 @@ void WholeGrid::vRunSweep(const Sweep& sSweep) {
         }
     }
 
-    vMarchCube = sSweep.pPolygonizer;
+    vMarchCube = sSweep.pfPolygonizer;
     vResetRecorder();
     vMarchingCubes();
     const std::vector<Point> asVertices = asRecordedVertices();
@@ -216,7 +215,7 @@ void WholeGrid::vRunSweep(const Sweep& sSweep) {
             for (int k = 0; k < n; k++) {
                 const float fX = float(i) * s, fY = float(j) * s, fZ = float(k) * s;
                 vResetRecorder();
-                sSweep.pPolygonizer(fX, fY, fZ, s);
+                sSweep.pfPolygonizer(fX, fY, fZ, s);
                 for (const Point& p : asRecordedVertices()) {
                     const std::size_t iVertex = aiLineId.size();
                     ASSERT_LT(iVertex, asVertices.size());
@@ -252,7 +251,7 @@ void WholeGrid::vRunSweep(const Sweep& sSweep) {
 
     const MeshReport sByPosition = sAnalyse(aiWeld(asVertices, 1e-6));
     const MeshReport sByLine = sAnalyse(aiLineId);
-    std::cout << "[ weld     ] " << sSweep.sName << " grid " << n << " time "
+    std::cout << "[ weld     ] " << sSweep.szName << " grid " << n << " time "
               << std::get<1>(GetParam()) << ": " << sByPosition.iTriangles << " triangles; welded "
               << "within 1e-6: " << sByPosition.iDegenerate << " degenerate, "
               << sByPosition.iBoundaryEdges << " boundary and " << sByPosition.iMisorientedEdges

@@ -21,62 +21,62 @@ void vResetRecorder() {
 
 void vResetRecorderFully() {
     sRecorder.eMode = RecorderMode::Record;
-    sRecorder.pOnCall = nullptr;
+    sRecorder.pfOnCall = nullptr;
     vResetRecorder();
 }
 
 std::vector<Point> asRecordedVertices() {
     std::vector<Point> asVertices;
     for (const RecordedCall& sCall : sRecorder.asCalls) {
-        if (sCall.sName == "glVertex3f") {
+        if (sCall.strName == "glVertex3f") {
             asVertices.push_back({sCall.afArg.at(0), sCall.afArg.at(1), sCall.afArg.at(2)});
         }
     }
     return asVertices;
 }
 
-std::vector<RecordedCall> asCallsNamed(const std::string& sName) {
+std::vector<RecordedCall> asCallsNamed(const std::string& strName) {
     std::vector<RecordedCall> asResult;
     for (const RecordedCall& sCall : sRecorder.asCalls) {
-        if (sCall.sName == sName) {
+        if (sCall.strName == strName) {
             asResult.push_back(sCall);
         }
     }
     return asResult;
 }
 
-std::vector<std::string> asCallNames() {
-    std::vector<std::string> asResult;
+std::vector<std::string> astrCallNames() {
+    std::vector<std::string> astrResult;
     for (const RecordedCall& sCall : sRecorder.asCalls) {
-        asResult.push_back(sCall.sName);
+        astrResult.push_back(sCall.strName);
     }
-    return asResult;
+    return astrResult;
 }
 
 namespace {
 
-RecordedCall* pRecord(const char* sName, std::initializer_list<double> afArg) {
-    if (sRecorder.pOnCall) {
-        sRecorder.pOnCall(sName);
+RecordedCall* pRecord(const char* szName, std::initializer_list<double> afArg) {
+    if (sRecorder.pfOnCall) {
+        sRecorder.pfOnCall(szName);
     }
     sRecorder.iCallCount++;
     if (sRecorder.eMode != RecorderMode::Record) {
         return nullptr;
     }
-    sRecorder.asCalls.push_back(RecordedCall{sName, afArg, {}, nullptr});
+    sRecorder.asCalls.push_back(RecordedCall{szName, afArg, {}, nullptr});
     return &sRecorder.asCalls.back();
 }
 
-void vRecordArray(const char* sName, std::initializer_list<double> afArg, const GLfloat* afValue) {
-    if (RecordedCall* pCall = pRecord(sName, afArg)) {
+void vRecordArray(const char* szName, std::initializer_list<double> afArg, const GLfloat* afValue) {
+    if (RecordedCall* pCall = pRecord(szName, afArg)) {
         for (int i = 0; i < 4; i++) {
             pCall->afArg.push_back(afValue[i]);
         }
     }
 }
 
-void vRecordCallback(const char* sName, const void* pCallback) {
-    if (RecordedCall* pCall = pRecord(sName, {})) {
+void vRecordCallback(const char* szName, const void* pCallback) {
+    if (RecordedCall* pCall = pRecord(szName, {})) {
         pCall->pCallback = pCallback;
     }
 }
@@ -174,7 +174,7 @@ void APIENTRY glMaterialf(GLenum face, GLenum pname, GLfloat param) {
 void FGAPIENTRY glutInit(int* pargc, char** argv) {
     if (RecordedCall* pCall = pRecord("glutInit", {double(*pargc)})) {
         for (int i = 0; i < *pargc; i++) {
-            pCall->sText += (i ? " " : "") + std::string(argv[i]);
+            pCall->strText += (i ? " " : "") + std::string(argv[i]);
         }
     }
 }
@@ -189,7 +189,7 @@ void FGAPIENTRY glutInitDisplayMode(unsigned int mode) {
 }
 int FGAPIENTRY glutCreateWindow(const char* title) {
     if (RecordedCall* pCall = pRecord("glutCreateWindow", {})) {
-        pCall->sText = title;
+        pCall->strText = title;
     }
     return 1;
 }

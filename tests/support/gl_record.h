@@ -10,14 +10,14 @@
 #include <vector>
 
 struct RecordedCall {
-    std::string sName;
+    std::string strName;
     // Numeric arguments widened to double: exact for every float, int and
     // enumeration the program passes. Arrays (glLightfv, glMaterialfv) are
     // recorded element by element after their scalar arguments.
     std::vector<double> afArg;
     // The string argument of glutCreateWindow, or glutInit's argv joined by
     // single spaces.
-    std::string sText;
+    std::string strText;
     // The routine handed to a glut*Func registration.
     const void* pCallback = nullptr;
 };
@@ -35,7 +35,7 @@ struct RecorderState {
     std::size_t iNonFiniteVertexCount = 0;
     // Called with the entry point's name at the start of every call, in either
     // mode, so a test can look at program state at the moment of a call.
-    void (*pOnCall)(const char* sName) = nullptr;
+    void (*pfOnCall)(const char* szName) = nullptr;
     // The box around every finite vertex since the last reset, per axis; in
     // both modes. Empty (minimum above maximum) while there is none.
     double afVertexMin[3] = {HUGE_VAL, HUGE_VAL, HUGE_VAL};
@@ -51,11 +51,11 @@ void vResetRecorder();
 // no hook.
 void vResetRecorderFully();
 
-// The calls whose name is sName, in order.
-std::vector<RecordedCall> asCallsNamed(const std::string& sName);
+// The calls whose name is strName, in order.
+std::vector<RecordedCall> asCallsNamed(const std::string& strName);
 
 // The names of all recorded calls, in order.
-std::vector<std::string> asCallNames();
+std::vector<std::string> astrCallNames();
 
 typedef std::array<double, 3> Point;
 

@@ -12,14 +12,14 @@
 #include "settings_snapshot.h"
 
 struct ExpectedCall {
-    std::string sName;
+    std::string strName;
     std::vector<double> afArg;
 };
 
-inline std::string sDescribe(const std::string& sName, const std::vector<double>& afArg) {
+inline std::string strDescribe(const std::string& strName, const std::vector<double>& afArg) {
     std::ostringstream sOut;
     sOut.precision(17);
-    sOut << sName << "(";
+    sOut << strName << "(";
     for (std::size_t i = 0; i < afArg.size(); i++) {
         sOut << (i ? ", " : "") << afArg[i];
     }
@@ -27,9 +27,9 @@ inline std::string sDescribe(const std::string& sName, const std::vector<double>
     return sOut.str();
 }
 
-inline bool bSameCall(const std::string& sName, const std::vector<double>& afArg,
-                      const std::string& sOtherName, const std::vector<double>& afOtherArg) {
-    if (sName != sOtherName || afArg.size() != afOtherArg.size()) {
+inline bool bSameCall(const std::string& strName, const std::vector<double>& afArg,
+                      const std::string& strOtherName, const std::vector<double>& afOtherArg) {
+    if (strName != strOtherName || afArg.size() != afOtherArg.size()) {
         return false;
     }
     for (std::size_t i = 0; i < afArg.size(); i++) {
@@ -45,11 +45,11 @@ inline bool bSameCall(const std::string& sName, const std::vector<double>& afArg
 inline ::testing::AssertionResult bCallsAre(const std::vector<RecordedCall>& asActual,
                                             const std::vector<ExpectedCall>& asExpected) {
     for (std::size_t i = 0; i < asActual.size() && i < asExpected.size(); i++) {
-        if (!bSameCall(asActual[i].sName, asActual[i].afArg, asExpected[i].sName,
+        if (!bSameCall(asActual[i].strName, asActual[i].afArg, asExpected[i].strName,
                        asExpected[i].afArg)) {
             return ::testing::AssertionFailure()
-                   << "call " << i << " is " << sDescribe(asActual[i].sName, asActual[i].afArg)
-                   << ", expected " << sDescribe(asExpected[i].sName, asExpected[i].afArg);
+                   << "call " << i << " is " << strDescribe(asActual[i].strName, asActual[i].afArg)
+                   << ", expected " << strDescribe(asExpected[i].strName, asExpected[i].afArg);
         }
     }
     if (asActual.size() != asExpected.size()) {
@@ -63,7 +63,7 @@ inline ::testing::AssertionResult bSameCallsAs(const std::vector<RecordedCall>& 
                                                const std::vector<RecordedCall>& asExpected) {
     std::vector<ExpectedCall> asAsExpected;
     for (const RecordedCall& sCall : asExpected) {
-        asAsExpected.push_back({sCall.sName, sCall.afArg});
+        asAsExpected.push_back({sCall.strName, sCall.afArg});
     }
     return bCallsAre(asActual, asAsExpected);
 }
@@ -84,9 +84,9 @@ inline std::vector<EmittedCorner> asEmittedCorners() {
     const std::vector<RecordedCall>& asCalls = sRecorder.asCalls;
     EXPECT_EQ(asCalls.size() % 3, 0u);
     for (std::size_t i = 0; i + 2 < asCalls.size(); i += 3) {
-        EXPECT_EQ(asCalls[i].sName, "glColor3f") << "call " << i;
-        EXPECT_EQ(asCalls[i + 1].sName, "glNormal3f") << "call " << i + 1;
-        EXPECT_EQ(asCalls[i + 2].sName, "glVertex3f") << "call " << i + 2;
+        EXPECT_EQ(asCalls[i].strName, "glColor3f") << "call " << i;
+        EXPECT_EQ(asCalls[i + 1].strName, "glNormal3f") << "call " << i + 1;
+        EXPECT_EQ(asCalls[i + 2].strName, "glVertex3f") << "call " << i + 2;
         asCorners.push_back({sArgs(asCalls[i]), sArgs(asCalls[i + 1]), sArgs(asCalls[i + 2])});
     }
     return asCorners;

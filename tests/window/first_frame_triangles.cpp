@@ -11,18 +11,18 @@
 
 namespace {
 void vPrintCall(const RecordedCall& sCall) {
-    const char* asNames[3] = {"x", "y", "z"};
-    if (sCall.sName == "glColor3f") {
-        asNames[0] = "red", asNames[1] = "green", asNames[2] = "blue";
-    } else if (sCall.sName == "glNormal3f") {
-        asNames[0] = "nx", asNames[1] = "ny", asNames[2] = "nz";
-    } else if (sCall.sName != "glVertex3f" || sCall.afArg.size() != 3) {
-        std::printf("%s(unexpected in the block)\n", sCall.sName.c_str());
+    const char* aszNames[3] = {"x", "y", "z"};
+    if (sCall.strName == "glColor3f") {
+        aszNames[0] = "red", aszNames[1] = "green", aszNames[2] = "blue";
+    } else if (sCall.strName == "glNormal3f") {
+        aszNames[0] = "nx", aszNames[1] = "ny", aszNames[2] = "nz";
+    } else if (sCall.strName != "glVertex3f" || sCall.afArg.size() != 3) {
+        std::printf("%s(unexpected in the block)\n", sCall.strName.c_str());
         return;
     }
     // Nine significant digits identify a float exactly.
-    std::printf("%s(%s = %.9g, %s = %.9g, %s = %.9g)\n", sCall.sName.c_str(), asNames[0],
-                sCall.afArg.at(0), asNames[1], sCall.afArg.at(1), asNames[2], sCall.afArg.at(2));
+    std::printf("%s(%s = %.9g, %s = %.9g, %s = %.9g)\n", sCall.strName.c_str(), aszNames[0],
+                sCall.afArg.at(0), aszNames[1], sCall.afArg.at(1), aszNames[2], sCall.afArg.at(2));
 }
 }  // namespace
 
@@ -32,14 +32,14 @@ int main() {
 
     bool bInside = false;
     for (const RecordedCall& sCall : sRecorder.asCalls) {
-        if (sCall.sName == "glBegin") {
+        if (sCall.strName == "glBegin") {
             bInside = true;
             if (sCall.afArg.at(0) == GL_TRIANGLES) {
                 std::printf("glBegin(mode = GL_TRIANGLES)\n");
             } else {
                 std::printf("glBegin(mode = %g)\n", sCall.afArg.at(0));
             }
-        } else if (sCall.sName == "glEnd") {
+        } else if (sCall.strName == "glEnd") {
             std::printf("glEnd()\n");
             return 0;
         } else if (bInside) {

@@ -39,8 +39,8 @@ struct Picture {
     std::vector<std::uint8_t> aiRgb;
 };
 
-int iFail(const char* sMessage) {
-    std::fprintf(stderr, "window_probe: %s\n", sMessage);
+int iFail(const char* szMessage) {
+    std::fprintf(stderr, "window_probe: %s\n", szMessage);
     return 1;
 }
 
@@ -57,14 +57,14 @@ Display* pOpenDisplay() {
 // An X error (such as a window that is gone) ends the probe with a message
 // instead of Xlib's abort.
 int iOnXError(Display* pDisplay, XErrorEvent* pError) {
-    char sText[256];
-    XGetErrorText(pDisplay, pError->error_code, sText, sizeof sText);
-    std::fprintf(stderr, "window_probe: X error: %s (request %d)\n", sText, pError->request_code);
+    char szText[256];
+    XGetErrorText(pDisplay, pError->error_code, szText, sizeof szText);
+    std::fprintf(stderr, "window_probe: X error: %s (request %d)\n", szText, pError->request_code);
     std::exit(1);
 }
 
-Window iParseWindow(const char* sText) {
-    return Window(std::strtoul(sText, nullptr, 0));
+Window iParseWindow(const char* szText) {
+    return Window(std::strtoul(szText, nullptr, 0));
 }
 
 // Counts DAMAGE notifications on the window until iCount have come or the
@@ -159,7 +159,7 @@ Picture sGrab(Display* pDisplay, Window iWindow) {
     return sPicture;
 }
 
-int iShot(Window iWindow, const char* sFile, int iFrameCount, double fSeconds) {
+int iShot(Window iWindow, const char* szFile, int iFrameCount, double fSeconds) {
     Display* pDisplay = pOpenDisplay();
     int iEventBase = 0;
     const Damage iDamage = iWatchDamage(pDisplay, iWindow, &iEventBase);
@@ -172,7 +172,7 @@ int iShot(Window iWindow, const char* sFile, int iFrameCount, double fSeconds) {
     const Picture sPicture = sGrab(pDisplay, iWindow);
     XCloseDisplay(pDisplay);
 
-    FILE* pFile = std::fopen(sFile, "wb");
+    FILE* pFile = std::fopen(szFile, "wb");
     if (pFile == nullptr) {
         return iFail("cannot write the picture");
     }
@@ -181,8 +181,8 @@ int iShot(Window iWindow, const char* sFile, int iFrameCount, double fSeconds) {
     return std::fclose(pFile) == 0 ? 0 : iFail("cannot write the picture");
 }
 
-bool bReadPicture(const char* sFile, Picture& sPicture) {
-    FILE* pFile = std::fopen(sFile, "rb");
+bool bReadPicture(const char* szFile, Picture& sPicture) {
+    FILE* pFile = std::fopen(szFile, "rb");
     if (pFile == nullptr) {
         return false;
     }
@@ -230,9 +230,9 @@ PixelClass eClassify(int iR, int iG, int iB) {
     return Other;
 }
 
-int iStats(const char* sFile) {
+int iStats(const char* szFile) {
     Picture sPicture;
-    if (!bReadPicture(sFile, sPicture)) {
+    if (!bReadPicture(szFile, sPicture)) {
         return iFail("cannot read the picture");
     }
     const int iW = sPicture.iWidth;
@@ -299,7 +299,7 @@ int iVisual(Window iWindow) {
         return iFail("cannot look up the window's visual");
     }
     struct Attribute {
-        const char* sName;
+        const char* szName;
         int iGlx;
     };
     const Attribute asAttributes[] = {
@@ -317,7 +317,7 @@ int iVisual(Window iWindow) {
         if (glXGetConfig(pDisplay, pInfo, sAttribute.iGlx, &iValue) != 0) {
             return iFail("glXGetConfig failed on the window's visual");
         }
-        std::printf("%s %d\n", sAttribute.sName, iValue);
+        std::printf("%s %d\n", sAttribute.szName, iValue);
     }
     XFree(pInfo);
     XCloseDisplay(pDisplay);
@@ -366,21 +366,21 @@ int iUsage() {
 
 int main(int argc, char** argv) {
     XSetErrorHandler(iOnXError);
-    const std::string sCommand = argc > 1 ? argv[1] : "";
-    if (sCommand == "frames" && argc == 5) {
+    const std::string strCommand = argc > 1 ? argv[1] : "";
+    if (strCommand == "frames" && argc == 5) {
         return iFrames(iParseWindow(argv[2]), std::atoi(argv[3]), std::atof(argv[4]));
     }
-    if (sCommand == "shot" && argc >= 4 && argc <= 6) {
+    if (strCommand == "shot" && argc >= 4 && argc <= 6) {
         return iShot(iParseWindow(argv[2]), argv[3], argc >= 5 ? std::atoi(argv[4]) : 1,
                      argc == 6 ? std::atof(argv[5]) : fDefaultFrameSeconds);
     }
-    if (sCommand == "stats" && argc == 3) {
+    if (strCommand == "stats" && argc == 3) {
         return iStats(argv[2]);
     }
-    if (sCommand == "visual" && argc == 3) {
+    if (strCommand == "visual" && argc == 3) {
         return iVisual(iParseWindow(argv[2]));
     }
-    if (sCommand == "close" && argc == 3) {
+    if (strCommand == "close" && argc == 3) {
         return iClose(iParseWindow(argv[2]));
     }
     return iUsage();

@@ -26,11 +26,11 @@ EM_BOOL bOnPointerMove(int /*iType*/, const EmscriptenMouseEvent* pEvent, void* 
 }  // namespace
 
 void vListenToKeys() {
-    emscripten_set_keydown_callback(sCanvasSelector, nullptr, EM_TRUE, bOnKeyDown);
-    emscripten_set_mousemove_callback(sCanvasSelector, nullptr, EM_TRUE, bOnPointerMove);
+    emscripten_set_keydown_callback(szCanvasSelector, nullptr, EM_TRUE, bOnKeyDown);
+    emscripten_set_mousemove_callback(szCanvasSelector, nullptr, EM_TRUE, bOnPointerMove);
 }
 
 // A button of the page: the key value it stands for, as a keydown gives it.
-extern "C" EMSCRIPTEN_KEEPALIVE void orvane_press(const char* sKey) {
-    vDeliverKey(sGlutKeyOf(sKey, false), iPointerX, iPointerY);
+extern "C" EMSCRIPTEN_KEEPALIVE void orvane_press(const char* szKey) {
+    vDeliverKey(sGlutKeyOf(szKey, false), iPointerX, iPointerY);
 }

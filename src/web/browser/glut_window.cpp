@@ -18,7 +18,7 @@
 #include "renderer.h"
 #include "state.h"
 
-const char* const sCanvasSelector = "#viewer";
+const char* const szCanvasSelector = "#viewer";
 
 namespace {
 struct Window {
@@ -51,7 +51,7 @@ void vSetBackingStore(double fCssWidth, double fCssHeight) {
     const int iWidth = int(std::lround(fCssWidth * fRatio));
     const int iHeight = int(std::lround(fCssHeight * fRatio));
     if (iWidth != sWindow.iWidth || iHeight != sWindow.iHeight) {
-        emscripten_set_canvas_element_size(sCanvasSelector, iWidth, iHeight);
+        emscripten_set_canvas_element_size(szCanvasSelector, iWidth, iHeight);
         sWindow.iWidth = iWidth;
         sWindow.iHeight = iHeight;
         sWindow.bReshapeDue = true;
@@ -63,7 +63,7 @@ void vSetBackingStore(double fCssWidth, double fCssHeight) {
 void vFollowCanvasSize() {
     double fCssWidth = 0.0;
     double fCssHeight = 0.0;
-    emscripten_get_element_css_size(sCanvasSelector, &fCssWidth, &fCssHeight);
+    emscripten_get_element_css_size(szCanvasSelector, &fCssWidth, &fCssHeight);
     vSetBackingStore(fCssWidth, fCssHeight);
     if (sWindow.bReshapeDue) {
         sWindow.bReshapeDue = false;
@@ -76,12 +76,12 @@ void vFollowCanvasSize() {
 // is due, then the idle callback.
 void vLoopPass() {
     vFollowCanvasSize();
-    if (sGlut.bRedisplay && sGlut.pDisplay != nullptr) {
+    if (sGlut.bRedisplay && sGlut.pfDisplay != nullptr) {
         sGlut.bRedisplay = false;
-        sGlut.pDisplay();
+        sGlut.pfDisplay();
     }
-    if (sGlut.pIdle != nullptr) {
-        sGlut.pIdle();
+    if (sGlut.pfIdle != nullptr) {
+        sGlut.pfIdle();
     }
 }
 }  // namespace
@@ -117,7 +117,7 @@ void glutInitDisplayMode(unsigned int mode) {
 // when it cannot open a window.
 int glutCreateWindow(const char* title) {
     emscripten_set_window_title(title);
-    emscripten_set_element_css_size(sCanvasSelector, sWindow.iCssWidth, sWindow.iCssHeight);
+    emscripten_set_element_css_size(szCanvasSelector, sWindow.iCssWidth, sWindow.iCssHeight);
     vSetBackingStore(sWindow.iCssWidth, sWindow.iCssHeight);
 
     EmscriptenWebGLContextAttributes sAttributes = {};
@@ -130,7 +130,7 @@ int glutCreateWindow(const char* title) {
     sAttributes.antialias = EM_FALSE;
     sAttributes.preserveDrawingBuffer = EM_TRUE;
     const EMSCRIPTEN_WEBGL_CONTEXT_HANDLE iContext =
-        emscripten_webgl_create_context(sCanvasSelector, &sAttributes);
+        emscripten_webgl_create_context(szCanvasSelector, &sAttributes);
     if (iContext <= 0 ||
         emscripten_webgl_make_context_current(iContext) != EMSCRIPTEN_RESULT_SUCCESS ||
         !bStartRenderer()) {

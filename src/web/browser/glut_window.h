@@ -1,7 +1,7 @@
 // GLUT's one window in the page: the canvas "#viewer".
 #pragma once
 
-extern const char* const sCanvasSelector;
+extern const char* const szCanvasSelector;
 
 // Frames drawn: buffer swaps since the window opened.
 double fFramesDrawn();

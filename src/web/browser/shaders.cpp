@@ -15,7 +15,7 @@ namespace {
 //   base + max(n·L, 0) diffuse + (n·L > 0 ? max(n·h, 0)^shininess : 0) specular,
 // clamped to [0, 1]. A back face is lit with the back material and -n, so
 // with L and h fixed both sides share n·L and n·h.
-const char* const sVertexShader = R"(
+const char* const szVertexShader = R"(
 layout(location = 0) in vec3 aPosition;
 layout(location = 1) in vec3 aNormal;
 layout(location = 2) in vec4 aColor;
@@ -63,7 +63,7 @@ void main() {
 }
 )";
 
-const char* const sFragmentShader = R"(#version 300 es
+const char* const szFragmentShader = R"(#version 300 es
 precision highp float;
 in vec4 vFront;
 in vec4 vBack;
@@ -78,21 +78,21 @@ void main() {
 
 // Whether a compile or a link went well; if not, its log goes to standard
 // error.
-bool bSucceeded(GLuint iObject, GLenum eStatus, void (*pGetStatus)(GLuint, GLenum, GLint*),
-                void (*pGetLog)(GLuint, GLsizei, GLsizei*, GLchar*), const char* sWhat) {
+bool bSucceeded(GLuint iObject, GLenum eStatus, void (*pfGetStatus)(GLuint, GLenum, GLint*),
+                void (*pfGetLog)(GLuint, GLsizei, GLsizei*, GLchar*), const char* szWhat) {
     GLint iOk = 0;
-    pGetStatus(iObject, eStatus, &iOk);
+    pfGetStatus(iObject, eStatus, &iOk);
     if (iOk == GL_FALSE) {
-        char sLog[1024] = "";
-        pGetLog(iObject, sizeof sLog, nullptr, sLog);
-        std::fprintf(stderr, "orvane: %s: %s\n", sWhat, sLog);
+        char szLog[1024] = "";
+        pfGetLog(iObject, sizeof szLog, nullptr, szLog);
+        std::fprintf(stderr, "orvane: %s: %s\n", szWhat, szLog);
     }
     return iOk != GL_FALSE;
 }
 
-GLuint iCompile(GLenum eKind, const char* sSource) {
+GLuint iCompile(GLenum eKind, const char* szSource) {
     const GLuint iShader = emscripten_glCreateShader(eKind);
-    emscripten_glShaderSource(iShader, 1, &sSource, nullptr);
+    emscripten_glShaderSource(iShader, 1, &szSource, nullptr);
     emscripten_glCompileShader(iShader);
     bSucceeded(iShader, GL_COMPILE_STATUS, emscripten_glGetShaderiv, emscripten_glGetShaderInfoLog,
                "shader");
@@ -101,12 +101,12 @@ GLuint iCompile(GLenum eKind, const char* sSource) {
 }  // namespace
 
 unsigned iBuildProgram(int iKind) {
-    const std::string sVertex = std::string("#version 300 es\n#define UNLIT ") +
-                                (iKind == iUnlitProgram ? "1" : "0") + "\n#define DIRECTIONAL " +
-                                (iKind == iDirectionalProgram ? "1" : "0") + sVertexShader;
+    const std::string strVertex = std::string("#version 300 es\n#define UNLIT ") +
+                                  (iKind == iUnlitProgram ? "1" : "0") + "\n#define DIRECTIONAL " +
+                                  (iKind == iDirectionalProgram ? "1" : "0") + szVertexShader;
     const GLuint iProgram = emscripten_glCreateProgram();
-    emscripten_glAttachShader(iProgram, iCompile(GL_VERTEX_SHADER, sVertex.c_str()));
-    emscripten_glAttachShader(iProgram, iCompile(GL_FRAGMENT_SHADER, sFragmentShader));
+    emscripten_glAttachShader(iProgram, iCompile(GL_VERTEX_SHADER, strVertex.c_str()));
+    emscripten_glAttachShader(iProgram, iCompile(GL_FRAGMENT_SHADER, szFragmentShader));
     emscripten_glLinkProgram(iProgram);
     if (!bSucceeded(iProgram, GL_LINK_STATUS, emscripten_glGetProgramiv,
                     emscripten_glGetProgramInfoLog, "shader program")) {

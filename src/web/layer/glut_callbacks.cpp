@@ -6,16 +6,16 @@
 GlutCallbacks sGlut;
 
 void vDeliverKey(const GlutKey& sKey, int iX, int iY) {
-    if (sKey.eKind == KeyKind::Character && sGlut.pKeyboard != nullptr) {
-        sGlut.pKeyboard(static_cast<unsigned char>(sKey.iCode), iX, iY);
-    } else if (sKey.eKind == KeyKind::Special && sGlut.pSpecial != nullptr) {
-        sGlut.pSpecial(sKey.iCode, iX, iY);
+    if (sKey.eKind == KeyKind::Character && sGlut.pfKeyboard != nullptr) {
+        sGlut.pfKeyboard(static_cast<unsigned char>(sKey.iCode), iX, iY);
+    } else if (sKey.eKind == KeyKind::Special && sGlut.pfSpecial != nullptr) {
+        sGlut.pfSpecial(sKey.iCode, iX, iY);
     }
 }
 
 void vDeliverReshape(int iWidth, int iHeight) {
-    if (sGlut.pReshape != nullptr) {
-        sGlut.pReshape(iWidth, iHeight);
+    if (sGlut.pfReshape != nullptr) {
+        sGlut.pfReshape(iWidth, iHeight);
     } else {
         glViewport(0, 0, iWidth, iHeight);
     }
@@ -24,19 +24,19 @@ void vDeliverReshape(int iWidth, int iHeight) {
 extern "C" {
 
 void glutDisplayFunc(void (*callback)()) {
-    sGlut.pDisplay = callback;
+    sGlut.pfDisplay = callback;
 }
 void glutIdleFunc(void (*callback)()) {
-    sGlut.pIdle = callback;
+    sGlut.pfIdle = callback;
 }
 void glutReshapeFunc(void (*callback)(int, int)) {
-    sGlut.pReshape = callback;
+    sGlut.pfReshape = callback;
 }
 void glutKeyboardFunc(void (*callback)(unsigned char, int, int)) {
-    sGlut.pKeyboard = callback;
+    sGlut.pfKeyboard = callback;
 }
 void glutSpecialFunc(void (*callback)(int, int, int)) {
-    sGlut.pSpecial = callback;
+    sGlut.pfSpecial = callback;
 }
 void glutPostRedisplay() {
     sGlut.bRedisplay = true;

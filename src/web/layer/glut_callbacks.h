@@ -5,11 +5,11 @@
 #include "key_map.h"
 
 struct GlutCallbacks {
-    void (*pDisplay)();
-    void (*pIdle)();
-    void (*pReshape)(int, int);
-    void (*pKeyboard)(unsigned char, int, int);
-    void (*pSpecial)(int, int, int);
+    void (*pfDisplay)();
+    void (*pfIdle)();
+    void (*pfReshape)(int, int);
+    void (*pfKeyboard)(unsigned char, int, int);
+    void (*pfSpecial)(int, int, int);
     bool bRedisplay;
 };
 

@@ -8,7 +8,7 @@
 
 namespace {
 struct NamedKey {
-    const char* sName;
+    const char* szName;
     KeyKind eKind;
     int iCode;
     bool bPreventDefault;
@@ -48,20 +48,20 @@ const NamedKey asNamedKey[] = {
 
 // Only printable ASCII is taken as a character; other characters (and the
 // browser's "Dead", "Shift" and the like) give GLUT nothing.
-GlutKey sGlutKeyOf(const char* sKey, bool bModifierHeld) {
+GlutKey sGlutKeyOf(const char* szKey, bool bModifierHeld) {
     const GlutKey sNothing = {KeyKind::None, 0, false};
     if (bModifierHeld) {
         return sNothing;
     }
-    if (sKey[0] != '\0' && sKey[1] == '\0') {
-        const unsigned char cKey = static_cast<unsigned char>(sKey[0]);
+    if (szKey[0] != '\0' && szKey[1] == '\0') {
+        const unsigned char cKey = static_cast<unsigned char>(szKey[0]);
         if (cKey >= 32 && cKey < 127) {
             return GlutKey{KeyKind::Character, cKey, true};
         }
         return sNothing;
     }
     for (const NamedKey& sNamed : asNamedKey) {
-        if (std::strcmp(sKey, sNamed.sName) == 0) {
+        if (std::strcmp(szKey, sNamed.szName) == 0) {
             return GlutKey{sNamed.eKind, sNamed.iCode, sNamed.bPreventDefault};
         }
     }

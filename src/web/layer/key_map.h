@@ -14,4 +14,4 @@ struct GlutKey {
 
 // With Control, Alt or Meta held, a key is the browser's (its shortcuts) and
 // GLUT gets nothing.
-GlutKey sGlutKeyOf(const char* sKey, bool bModifierHeld);
+GlutKey sGlutKeyOf(const char* szKey, bool bModifierHeld);

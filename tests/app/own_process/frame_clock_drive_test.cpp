@@ -17,6 +17,7 @@
 
 #include "app.h"
 #include "field.h"
+#include "frame_clock.h"
 #include "gl_record.h"
 #include "polygonize.h"
 
@@ -59,8 +60,7 @@ bool bBoxInsideUnitCube() {
 
 // A frame over the start grid, counted: what it sent is added to the result.
 void vDrawSampleFrame() {
-    iDataSetSize = 16;
-    fStepSize = float(1.0 / iDataSetSize);
+    vSetDataSetSize(16);
     vResetRecorder();
     vDrawFrame();
     sDrive.iSampledFrames++;
@@ -94,14 +94,7 @@ void vDriveClockToItsStop() {
     }
     // The frame that left the clock as it was is not part of the way there.
     sDrive.iFramesToStop = iFramesDrawn - 1;
-    iDataSetSize = 16;
-    fStepSize = float(1.0 / iDataSetSize);
-}
-
-// The clock's own arithmetic: each step adds the double 0.025 and rounds the
-// sum to float.
-float fNextClock(float fClock) {
-    return float(double(fClock) + 0.025);
+    vSetDataSetSize(16);
 }
 
 class FrameClockDrive : public ::testing::Test {
@@ -111,21 +104,23 @@ protected:
     }
 };
 
+// The frames it takes were counted apart from the program, in Python with
+// numpy: from 0, the double sum of the float clock and 0.025 rounded to
+// float32 at every step, until a step left the clock as it was.
 TEST_F(FrameClockDrive, ClockStopsExactlyAtTwoToTheNineteen) {
     // Just below 2^19 a float is 1/32 from the next, and 0.025 rounds up to
     // that step; from 2^19 on the next float is 1/16 away, and 0.025 is less
     // than half of it.
-    EXPECT_EQ(fNextClock(fTwoToThe19 - 1.0f / 32), fTwoToThe19);
-    EXPECT_EQ(fNextClock(fTwoToThe19), fTwoToThe19);
-
-    std::int64_t iExpectedFrames = 0;
-    for (float fClock = 0.0f; fNextClock(fClock) != fClock; fClock = fNextClock(fClock)) {
-        iExpectedFrames++;
-    }
+    EXPECT_EQ(fNextFrameClock(fTwoToThe19 - 1.0f / 32), fTwoToThe19);
+    EXPECT_EQ(fNextFrameClock(fTwoToThe19), fTwoToThe19);
 
     EXPECT_EQ(fTime, fTwoToThe19);
-    EXPECT_EQ(sDrive.iFramesToStop, iExpectedFrames);
+    EXPECT_EQ(sDrive.iFramesToStop, 18073720);
     EXPECT_TRUE(sDrive.bClockRoseEveryFrame);
+    // orvane-mesh's --frame takes the clock from the same steps.
+    EXPECT_EQ(fFrameClockAfter(18073719), fTwoToThe19 - 1.0f / 32);
+    EXPECT_EQ(fFrameClockAfter(18073720), fTwoToThe19);
+    EXPECT_EQ(fFrameClockAfter(iFrameLimit), fTwoToThe19);
 }
 
 TEST_F(FrameClockDrive, SourcesStayPutOnceTheClockHasStopped) {
@@ -165,7 +160,7 @@ TEST_F(FrameClockDrive, AnglesOfMillionsOfDegreesStillDraw) {
     vDrawFrame();
     const std::vector<RecordedCall> asRotations = asCallsNamed("glRotatef");
     const std::vector<Point> asFirstFrame = asRecordedVertices();
-    const std::vector<std::string> asNames = asCallNames();
+    const std::vector<std::string> astrNames = astrCallNames();
 
     float fYaw = 0.0f;
     for (std::int64_t iFrame = 0; iFrame < iFramesDrawn; iFrame++) {
@@ -176,8 +171,8 @@ TEST_F(FrameClockDrive, AnglesOfMillionsOfDegreesStillDraw) {
     EXPECT_EQ(asRotations[1].afArg[0], double(fYaw));
     EXPECT_GT(fYaw, 1e7f);
 
-    EXPECT_EQ(asNames.front(), "glClear");
-    EXPECT_EQ(asNames.back(), "glutSwapBuffers");
+    EXPECT_EQ(astrNames.front(), "glClear");
+    EXPECT_EQ(astrNames.back(), "glutSwapBuffers");
     EXPECT_EQ(asCallsNamed("glBegin").size(), 1u);
     EXPECT_EQ(asCallsNamed("glEnd").size(), 1u);
     EXPECT_GT(asFirstFrame.size(), 0u);

@@ -69,9 +69,9 @@ void operator delete[](void* pBlock, std::size_t) noexcept {
 }
 
 #ifdef ORVANE_UNDER_ASAN
-extern "C" int __sanitizer_install_malloc_and_free_hooks(void (*vMallocHook)(const volatile void*,
-                                                                             std::size_t),
-                                                         void (*vFreeHook)(const volatile void*));
+extern "C" int __sanitizer_install_malloc_and_free_hooks(void (*pfMallocHook)(const volatile void*,
+                                                                              std::size_t),
+                                                         void (*pfFreeHook)(const volatile void*));
 
 namespace {
 void vMallocHook(const volatile void*, std::size_t) {

@@ -55,8 +55,7 @@ SurfaceCount sCountSurface(std::int32_t iCells, float fStep) {
 using LargeGrid = OrvaneTest;
 
 TEST_F(LargeGrid, TwoHundredCellsPerAxisDrawEveryTriangleOfOneFrame) {
-    iDataSetSize = 200;
-    fStepSize = float(1.0 / iDataSetSize);
+    vSetDataSetSize(200);
     sRecorder.eMode = RecorderMode::Count;
     vResetRecorder();
 

@@ -6,11 +6,11 @@
 
 namespace {
 
-void vExpectKey(const char* sKey, KeyKind eKind, int iCode, bool bPreventDefault) {
-    const GlutKey sGlutKey = sGlutKeyOf(sKey, false);
-    EXPECT_EQ(sGlutKey.eKind, eKind) << sKey;
-    EXPECT_EQ(sGlutKey.iCode, iCode) << sKey;
-    EXPECT_EQ(sGlutKey.bPreventDefault, bPreventDefault) << sKey;
+void vExpectKey(const char* szKey, KeyKind eKind, int iCode, bool bPreventDefault) {
+    const GlutKey sGlutKey = sGlutKeyOf(szKey, false);
+    EXPECT_EQ(sGlutKey.eKind, eKind) << szKey;
+    EXPECT_EQ(sGlutKey.iCode, iCode) << szKey;
+    EXPECT_EQ(sGlutKey.bPreventDefault, bPreventDefault) << szKey;
 }
 
 // Shifted keys arrive as what they type: "S" is not "s", "+" is itself.
@@ -33,15 +33,15 @@ TEST(WebKeyMap, PageKeysAreGlutsSpecialKeysAndDoNotScrollThePage) {
 }
 
 TEST(WebKeyMap, KeysGlutHasNoCodeForGiveNothing) {
-    for (const char* sKey : {"Shift", "Dead", "Unidentified", "\xc3\xa9", ""}) {
-        vExpectKey(sKey, KeyKind::None, 0, false);
+    for (const char* szKey : {"Shift", "Dead", "Unidentified", "\xc3\xa9", ""}) {
+        vExpectKey(szKey, KeyKind::None, 0, false);
     }
 }
 
 TEST(WebKeyMap, KeysWithControlAltOrMetaStayTheBrowsers) {
-    for (const char* sKey : {"s", "PageDown", "+"}) {
-        EXPECT_EQ(sGlutKeyOf(sKey, true).eKind, KeyKind::None) << sKey;
-        EXPECT_FALSE(sGlutKeyOf(sKey, true).bPreventDefault) << sKey;
+    for (const char* szKey : {"s", "PageDown", "+"}) {
+        EXPECT_EQ(sGlutKeyOf(szKey, true).eKind, KeyKind::None) << szKey;
+        EXPECT_FALSE(sGlutKeyOf(szKey, true).bPreventDefault) << szKey;
     }
 }
 

@@ -85,8 +85,7 @@ TEST_F(SharedViewerFrame, SendsTheViewersSurfaceAtAFractionOfItsVertices) {
     vResize(640, 480);
     SharedVertices sShared;
     for (std::int32_t iGrid : {64, 7, 32}) {
-        iDataSetSize = iGrid;
-        fStepSize = float(1.0 / iGrid);
+        vSetDataSetSize(iGrid);
         vStartFrame();
         vDrawScene();
         vShareVertices(sFrame.asVertex, sShared);

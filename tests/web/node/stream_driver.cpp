@@ -25,6 +25,7 @@
 #include <vector>
 
 #include "field.h"
+#include "frame_clock.h"
 #include "polygonize.h"
 
 namespace {
@@ -105,33 +106,28 @@ const GLvector a2sSources[][3] = {
     {{0.3f, 0.62f, 0.45f}, {0.55f, 0.2f, 0.71f}, {0.66f, 0.48f, 0.33f}},  // 3
 };
 
-void vSetGrid(std::int32_t iSize) {
-    iDataSetSize = iSize;
-    fStepSize = float(1.0 / iDataSetSize);
-}
-
 void vSweep() {
     glBegin(GL_TRIANGLES);
     vMarchingCubes();
     glEnd();
 }
 
-bool bWrite(const std::string& sPath, const void* pData, std::size_t iBytes) {
-    std::FILE* pFile = std::fopen(sPath.c_str(), "wb");
+bool bWrite(const std::string& strPath, const void* pData, std::size_t iBytes) {
+    std::FILE* pFile = std::fopen(strPath.c_str(), "wb");
     if (pFile == nullptr) {
-        std::perror(sPath.c_str());
+        std::perror(strPath.c_str());
         return false;
     }
     const bool bWritten = std::fwrite(pData, 1, iBytes, pFile) == iBytes;
     return std::fclose(pFile) == 0 && bWritten;
 }
 
-bool bWriteWords(const std::string& sPath, const std::vector<std::uint32_t>& aiWords) {
-    return bWrite(sPath, aiWords.data(), aiWords.size() * sizeof aiWords[0]);
+bool bWriteWords(const std::string& strPath, const std::vector<std::uint32_t>& aiWords) {
+    return bWrite(strPath, aiWords.data(), aiWords.size() * sizeof aiWords[0]);
 }
 
 // Every case must draw something, or the comparison would prove little.
-bool bExactStreams(const std::string& sDir) {
+bool bExactStreams(const std::string& strDir) {
     aiStream.clear();
     int iCases = 0;
     for (Polygonizer* pfPolygonizer : apfPolygonizer) {
@@ -141,7 +137,7 @@ bool bExactStreams(const std::string& sDir) {
                     for (const auto& asSources : a2sSources) {
                         vMarchCube = pfPolygonizer;
                         fSample = pfField;
-                        vSetGrid(iGrid);
+                        vSetDataSetSize(iGrid);
                         fTargetValue = fIso;
                         std::memcpy(sSourcePoint, asSources, sizeof sSourcePoint);
                         iCases++;
@@ -152,15 +148,16 @@ bool bExactStreams(const std::string& sDir) {
         }
     }
     std::printf("exact: %d cases, %zu vertices\n", iCases, iVertexCount);
-    return iVertexCount > 0 && bWriteWords(sDir + "/exact.bin", aiStream);
+    return iVertexCount > 0 && bWriteWords(strDir + "/exact.bin", aiStream);
 }
 
-// The frame clock after iFrame frames, summed as the viewer sums it.
+// The frame clock after each of frames 1 to iFrames, stepped as the viewer
+// steps it.
 std::vector<float> afFrameClock(int iFrames) {
     std::vector<float> afClock;
     float fClock = 0.0f;
     for (int iFrame = 1; iFrame <= iFrames; iFrame++) {
-        fClock = float(fClock + 0.025);
+        fClock = fNextFrameClock(fClock);
         afClock.push_back(fClock);
     }
     return afClock;
@@ -178,7 +175,7 @@ std::uint32_t iHash(const std::vector<std::uint32_t>& aiWords) {
 
 // The ripple reads the field time directly, so it is set here without
 // vSetTime; its sine and cosine are of the angle, not of the clock.
-bool bRipple(const std::string& sDir, int iFrames, int iFrameStep) {
+bool bRipple(const std::string& strDir, int iFrames, int iFrameStep) {
     const std::vector<float> afClock = afFrameClock(iFrames);
     const int iCorners = 17;
     std::vector<std::uint32_t> aiValue;
@@ -195,7 +192,7 @@ bool bRipple(const std::string& sDir, int iFrames, int iFrameStep) {
     }
     std::vector<std::uint32_t> aiFrameHash;
     fSample = fSample3;
-    vSetGrid(16);
+    vSetDataSetSize(16);
     fTargetValue = 48.0f;
     for (Polygonizer* pfPolygonizer : apfPolygonizer) {
         vMarchCube = pfPolygonizer;
@@ -207,15 +204,15 @@ bool bRipple(const std::string& sDir, int iFrames, int iFrameStep) {
         }
     }
     std::printf("ripple: %zu values, %zu frames\n", aiValue.size(), aiFrameHash.size());
-    return bWriteWords(sDir + "/ripple.bin", aiValue) &&
-           bWriteWords(sDir + "/frames.bin", aiFrameHash);
+    return bWriteWords(strDir + "/ripple.bin", aiValue) &&
+           bWriteWords(strDir + "/frames.bin", aiFrameHash);
 }
 
 // The sine of the frame clock as the library gives it, and what vSetTime
 // makes of it: all three sources move by the same factor, so one coordinate
 // tells it. The sum with 1 drops low bits of small sines, so fewer
 // coordinates than sines differ.
-bool bClock(const std::string& sDir, int iFrames) {
+bool bClock(const std::string& strDir, int iFrames) {
     std::vector<std::uint32_t> aiSine;
     std::vector<std::uint32_t> aiCoordinate;
     for (float fClock : afFrameClock(iFrames)) {
@@ -224,8 +221,8 @@ bool bClock(const std::string& sDir, int iFrames) {
         aiCoordinate.push_back(iBits(sSourcePoint[0].fX));
     }
     std::printf("clock: %d frames\n", iFrames);
-    return bWriteWords(sDir + "/sine.bin", aiSine) &&
-           bWriteWords(sDir + "/clock.bin", aiCoordinate);
+    return bWriteWords(strDir + "/sine.bin", aiSine) &&
+           bWriteWords(strDir + "/clock.bin", aiCoordinate);
 }
 
 }  // namespace
@@ -235,7 +232,7 @@ int main(int argc, char** argv) {
         std::fputs("usage: stream_driver DIR\n", stderr);
         return 2;
     }
-    const std::string sDir = argv[1];
-    const bool bDone = bExactStreams(sDir) && bRipple(sDir, 2000, 5) && bClock(sDir, 1000000);
+    const std::string strDir = argv[1];
+    const bool bDone = bExactStreams(strDir) && bRipple(strDir, 2000, 5) && bClock(strDir, 1000000);
     return bDone ? 0 : 1;
 }
