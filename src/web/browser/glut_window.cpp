@@ -4,6 +4,13 @@
 // device pixel ratio), so the picture is sharp on dense screens, and that
 // is the size the reshape callback gets, as GLUT reports a window's size
 // in the screen's pixels.
+//
+// The browser may take the context away (a reset of the graphics processor,
+// a switch of graphics, too many contexts open) and give it back later.
+// While it is lost nothing is drawn and no frame counts, so the viewer's
+// angles and clock stand still; once it is back the renderer makes its
+// programs and buffers again and the viewer goes on where it stood, since
+// its OpenGL state is the layer's, not WebGL's.
 #include "glut_window.h"
 
 #include <GL/glut.h>
@@ -30,6 +37,10 @@ struct Window {
     int iHeight = 0;
     bool bReshapeDue = false;
     double fFrames = 0.0;
+    EMSCRIPTEN_WEBGL_CONTEXT_HANDLE iContext = 0;
+    // From the context's loss until the renderer stands again on its
+    // restored context.
+    bool bLost = false;
 };
 
 Window sWindow;
@@ -37,6 +48,12 @@ Window sWindow;
 EM_JS(void, vReportNoWebGL, (), {
     if (Module["onNoWebGL"]) {
         Module["onNoWebGL"]();
+    }
+});
+
+EM_JS(void, vReportContextLost, (int bLost), {
+    if (Module["onContextLost"]) {
+        Module["onContextLost"](bLost != 0);
     }
 });
 
@@ -71,11 +88,40 @@ void vFollowCanvasSize() {
     }
 }
 
+// Keeping the default (a lost context for good) would leave the canvas
+// blank and the browser would never give the context back.
+EM_BOOL bOnContextLost(int /*iType*/, const void* /*pEvent*/, void* /*pData*/) {
+    sWindow.bLost = true;
+    vReportContextLost(1);
+    return EM_TRUE;
+}
+
+// If the shaders do not build on the new context, the window stays lost.
+EM_BOOL bOnContextRestored(int /*iType*/, const void* /*pEvent*/, void* /*pData*/) {
+    if (!bStartRenderer()) {
+        return EM_FALSE;
+    }
+    sWindow.bLost = false;
+    // Exposed again: drawn once without being asked.
+    sGlut.bRedisplay = true;
+    vReportContextLost(0);
+    return EM_TRUE;
+}
+
+// The context can be lost before the event says so; nothing drawn then
+// would reach the canvas.
+bool bCanDraw() {
+    return !sWindow.bLost && emscripten_is_webgl_context_lost(sWindow.iContext) == EM_FALSE;
+}
+
 // GLUT's order within one pass of its loop: the window's events (keys
 // arrive between passes, as the browser delivers them), the display if one
 // is due, then the idle callback.
 void vLoopPass() {
     vFollowCanvasSize();
+    if (!bCanDraw()) {
+        return;
+    }
     if (sGlut.bRedisplay && sGlut.pfDisplay != nullptr) {
         sGlut.bRedisplay = false;
         sGlut.pfDisplay();
@@ -113,8 +159,9 @@ void glutInitDisplayMode(unsigned int mode) {
 
 // The canvas keeps its picture between frames (preserveDrawingBuffer), as
 // a window's front buffer does, so that the page can be read at any time.
-// Without WebGL 2 the page is told and the program ends, as GLUT ends it
-// when it cannot open a window.
+// Without WebGL 2 the page is told and there is no window (0); the program
+// goes on to print its help, which the page shows still, and glutMainLoop
+// ends it, as GLUT ends a program that cannot open a window.
 int glutCreateWindow(const char* title) {
     emscripten_set_window_title(title);
     emscripten_set_element_css_size(szCanvasSelector, sWindow.iCssWidth, sWindow.iCssHeight);
@@ -131,13 +178,17 @@ int glutCreateWindow(const char* title) {
     sAttributes.preserveDrawingBuffer = EM_TRUE;
     const EMSCRIPTEN_WEBGL_CONTEXT_HANDLE iContext =
         emscripten_webgl_create_context(szCanvasSelector, &sAttributes);
+    vResetGlState(sWindow.iWidth, sWindow.iHeight);
     if (iContext <= 0 ||
         emscripten_webgl_make_context_current(iContext) != EMSCRIPTEN_RESULT_SUCCESS ||
         !bStartRenderer()) {
         vReportNoWebGL();
-        emscripten_force_exit(1);
+        return 0;
     }
-    vResetGlState(sWindow.iWidth, sWindow.iHeight);
+    sWindow.iContext = iContext;
+    emscripten_set_webglcontextlost_callback(szCanvasSelector, nullptr, EM_FALSE, bOnContextLost);
+    emscripten_set_webglcontextrestored_callback(szCanvasSelector, nullptr, EM_FALSE,
+                                                 bOnContextRestored);
     vListenToKeys();
     // A new window is exposed: it is drawn once without being asked.
     sGlut.bRedisplay = true;
@@ -147,6 +198,9 @@ int glutCreateWindow(const char* title) {
 // Never returns: emscripten's main loop unwinds the program's stack and
 // then runs a pass per animation frame.
 void glutMainLoop() {
+    if (sWindow.iContext <= 0) {
+        emscripten_force_exit(1);
+    }
     emscripten_set_main_loop(vLoopPass, 0, 1);
 }
 
