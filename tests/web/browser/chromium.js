@@ -2,6 +2,7 @@
 // comparison with the desktop viewer and the frame-rate benchmark.
 //
 // Every wait polls a condition against a deadline; none sleeps a fixed time.
+// The waits drive any page of the driver's, and firefox.js shares them.
 // SwiftShader draws WebGL on the processor, slowly on a loaded machine, so
 // the deadlines are generous.
 'use strict';

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Installs the browser driver (puppeteer-core, driving Debian's chromium) into
-# tests/web/browser/node_modules exactly as package-lock.json pins it. Quiet
-# and quick when that lockfile is installed already.
+# Installs the browser driver (puppeteer-core, driving Debian's chromium and
+# firefox-esr) into tests/web/browser/node_modules exactly as
+# package-lock.json pins it. Quiet and quick when that lockfile is installed
+# already.
 set -euo pipefail
 cd "$(dirname "$0")"
 stamp=node_modules/.installed-lock.json
