@@ -2,7 +2,6 @@
 #include "frame.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstddef>
 
 #include "state.h"
@@ -54,6 +53,10 @@ void vOpenDraw(DrawKind eDraw, int iState) {
     sFrame.asCommand.push_back(sCommand);
 }
 
+// Rounded half away from zero, as lround does, but in line: lround is a call
+// into the C library, three for every vertex of the frame. The fraction is
+// exact, being the difference of two floats within a factor of two of each
+// other (or of the float itself below 1).
 std::uint8_t iColorChannel(float fChannel) {
     if (!(fChannel > 0.0f)) {
         return 0;
@@ -61,7 +64,10 @@ std::uint8_t iColorChannel(float fChannel) {
     if (fChannel >= 1.0f) {
         return 255;
     }
-    return std::uint8_t(std::lround(fChannel * 255.0f));
+    const float fSteps = fChannel * 255.0f;
+    const int iWhole = int(fSteps);
+    const float fFraction = fSteps - float(iWhole);
+    return std::uint8_t(fFraction >= 0.5f ? iWhole + 1 : iWhole);
 }
 
 void vEdgeIndices(std::vector<std::uint32_t>& raiIndex, int iTriangles) {

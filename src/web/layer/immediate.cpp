@@ -11,6 +11,12 @@ struct Assembly {
     int iState;
     // Both sides filled: triangles go straight to one draw.
     bool bFilled;
+    // Filled triangles and separate lines: each vertex goes straight to the
+    // draw, iDirectSize of them a primitive. Worked out at glBegin, since
+    // glVertex3f comes once for every corner of the surface.
+    bool bDirect;
+    int iDirectSize;
+    std::uint8_t iDirectFacing;
     GLenum aePolygonMode[2];
     Matrix4 sClip;
     // Vertices of the primitive not yet complete; for strips and loops, the
@@ -79,6 +85,9 @@ void vBeginPrimitives(GLenum eMode) {
     rs.aePolygonMode[0] = sGl.sNow.aePolygonMode[0];
     rs.aePolygonMode[1] = sGl.sNow.aePolygonMode[1];
     rs.bFilled = rs.aePolygonMode[0] != GL_LINE && rs.aePolygonMode[1] != GL_LINE;
+    rs.bDirect = (eMode == GL_TRIANGLES && rs.bFilled) || eMode == GL_LINES;
+    rs.iDirectSize = eMode == GL_TRIANGLES ? 3 : 2;
+    rs.iDirectFacing = eMode == GL_TRIANGLES ? iFacingByRasterizer : iFacingFront;
     rs.sClip = sProduct(rsTop(sGl.sProjection), rsTop(sGl.sModelView));
     rs.iHeld = 0;
     rs.iSeen = 0;
@@ -96,14 +105,12 @@ void vAddVertex(float fX, float fY, float fZ) {
     if (!rs.bOpen) {
         return;
     }
-    const bool bDirect = (rs.eMode == GL_TRIANGLES && rs.bFilled) || rs.eMode == GL_LINES;
-    if (!bDirect) {
+    if (!rs.bDirect) {
         vAddHeldVertex(sCurrentVertex(fX, fY, fZ, iFacingFront));
         return;
     }
-    const bool bTriangles = rs.eMode == GL_TRIANGLES;
-    vAddVertexToDraw(sCurrentVertex(fX, fY, fZ, bTriangles ? iFacingByRasterizer : iFacingFront));
-    rs.iHeld = (rs.iHeld + 1) % (bTriangles ? 3 : 2);
+    vAddVertexToDraw(sCurrentVertex(fX, fY, fZ, rs.iDirectFacing));
+    rs.iHeld = rs.iHeld + 1 == rs.iDirectSize ? 0 : rs.iHeld + 1;
 }
 
 void vEndPrimitives() {
@@ -111,8 +118,7 @@ void vEndPrimitives() {
     if (!rs.bOpen) {
         return;
     }
-    const bool bDirect = (rs.eMode == GL_TRIANGLES && rs.bFilled) || rs.eMode == GL_LINES;
-    if (bDirect) {
+    if (rs.bDirect) {
         vDropVertices(rs.iHeld);
     } else if (rs.eMode == GL_LINE_LOOP && rs.iSeen >= 2) {
         vAddVertexToDraw(rs.asHeld[0]);

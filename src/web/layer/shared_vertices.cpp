@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cstring>
-#include <numeric>
 
 namespace {
 
@@ -19,12 +18,26 @@ VertexWords aiWordsOf(const FrameVertex& sVertex) {
     return aiWord;
 }
 
-// FNV-1a over the vertex's words.
+// Each word times its own odd constant, summed, then mixed. The products do
+// not wait on one another, as a hash that takes the words one after the
+// other would, once for every vertex of the frame.
 std::uint32_t iHash(const VertexWords& aiWord) {
-    const std::uint32_t iHashed = std::accumulate(
-        aiWord.begin(), aiWord.end(), 2166136261u,
-        [](std::uint32_t iSoFar, std::uint32_t iWord) { return (iSoFar ^ iWord) * 16777619u; });
-    return iHashed ^ (iHashed >> 15);
+    const std::uint32_t aiFactor[7] = {
+        0x9E3779B1u,  // 0
+        0x85EBCA77u,  // 1
+        0xC2B2AE3Du,  // 2
+        0x27D4EB2Fu,  // 3
+        0x165667B1u,  // 4
+        0xD3A2646Du,  // 5
+        0xFD7046C5u,  // 6
+    };
+    std::uint32_t iSum = 0;
+    for (std::size_t i = 0; i < aiWord.size(); i++) {
+        iSum += aiWord[i] * aiFactor[i];
+    }
+    iSum ^= iSum >> 15;
+    iSum *= 0x2C1B3C6Du;
+    return iSum ^ (iSum >> 13);
 }
 
 // A power of two at least twice iCount, so a probe seldom runs long.

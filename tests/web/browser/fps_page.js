@@ -4,8 +4,8 @@
 // chromium.js), the grid changed by typing "+" as on the desktop. Prints one
 // line per grid: the grid and the frames per second over SECONDS seconds drawn
 // after the keys took effect. Given THREADS, a file, writes there the
-// browser's processor time a frame at grid 64 by group of threads
-// (thread_times.js), "GROUP<tab>MS" lines, over the same seconds.
+// browser's processor time a frame at each grid by group of threads
+// (thread_times.js), "GRID<tab>GROUP<tab>MS" lines, over the same seconds.
 //
 // fps_page.js --floor FLOOR SECONDS GRID:VERTICES:CORNERS...: the same for
 // SwiftShader's drawing floor (floor_page.html), one page per grid, sending
@@ -30,18 +30,17 @@ async function floors(browser) {
   }
 }
 
-// Prints the rate at the grid reached; at grid 64, given THREADS, writes the
-// processor time a frame as well, read over the same seconds.
+// Prints the rate at the grid reached; given THREADS, adds the processor time
+// a frame to it as well, read over the same seconds.
 async function measure(browser, page, grid) {
-  const timed = threadsFile && grid === 64;
   const roots = [browser.process().pid];
-  const ticks = timed && threadTimes.ticksByGroup(roots);
-  const frames = timed && (await chromium.frames(page));
+  const ticks = threadsFile && threadTimes.ticksByGroup(roots);
+  const frames = threadsFile && (await chromium.frames(page));
   console.log(`${grid} ${(await chromium.rate(page, seconds)).toFixed(0)}`);
-  if (!timed) return;
+  if (!threadsFile) return;
   const drawn = (await chromium.frames(page)) - frames;
   const times = threadTimes.perFrame(ticks, threadTimes.ticksByGroup(roots), drawn);
-  fs.writeFileSync(threadsFile, threadTimes.formatPerFrame(times));
+  fs.appendFileSync(threadsFile, threadTimes.formatPerFrame(times, grid));
 }
 
 async function main() {
@@ -53,6 +52,7 @@ async function main() {
       await floors(browser);
       return;
     }
+    if (threadsFile) fs.writeFileSync(threadsFile, '');
     const page = await chromium.open(browser, pageFile);
     await chromium.waitReady(page);
     let grid = 16;

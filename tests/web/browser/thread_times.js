@@ -7,10 +7,10 @@
 //   node thread_times.js PID...
 //       prints "GROUP<tab>TICKS" lines for those processes and their
 //       descendants
-//   node thread_times.js --since FILE FRAMES PID...
-//       prints "GROUP<tab>MS" lines: the milliseconds a frame each group
-//       spent since FILE, the first form's output, was written FRAMES frames
-//       ago
+//   node thread_times.js --since FILE FRAMES GRID PID...
+//       prints "GRID<tab>GROUP<tab>MS" lines: the milliseconds a frame each
+//       group spent since FILE, the first form's output, was written FRAMES
+//       frames ago
 'use strict';
 const fs = require('fs');
 
@@ -111,8 +111,10 @@ function perFrame(before, after, frames) {
   return GROUPS.map((name) => [name, (10 * (after[name] - before[name])) / frames]);
 }
 
-function formatPerFrame(times) {
-  return times.map(([name, ms]) => `${name}\t${ms.toFixed(2)}\n`).join('');
+// "GROUP<tab>MS" lines, each led by "GRID<tab>" when a grid is given.
+function formatPerFrame(times, grid) {
+  const lead = grid === undefined ? '' : `${grid}\t`;
+  return times.map(([name, ms]) => `${lead}${name}\t${ms.toFixed(2)}\n`).join('');
 }
 
 function main(args) {
@@ -121,11 +123,11 @@ function main(args) {
     for (const name of GROUPS) console.log(`${name}\t${ticks[name]}`);
     return;
   }
-  const [, file, frames, ...pids] = args;
+  const [, file, frames, grid, ...pids] = args;
   const before = Object.fromEntries(fs.readFileSync(file, 'utf8').trim().split('\n')
     .map((line) => line.split('\t')).map(([name, ticks]) => [name, Number(ticks)]));
   const after = ticksByGroup(pids.map(Number));
-  process.stdout.write(formatPerFrame(perFrame(before, after, Number(frames))));
+  process.stdout.write(formatPerFrame(perFrame(before, after, Number(frames)), grid));
 }
 
 if (require.main === module) main(process.argv.slice(2));

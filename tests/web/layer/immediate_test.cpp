@@ -51,6 +51,21 @@ TEST_F(WebImmediate, FilledTrianglesLeaveTheirSideToTheRasterizer) {
     EXPECT_EQ(sVertex.iFacing, iFacingByRasterizer);
 }
 
+// Near every half step, where the byte changes, the channel rounds as the C
+// library's lround rounds the float product: half away from zero.
+TEST(WebColorChannel, RoundsHalfStepsAsLround) {
+    for (int iStep = 0; iStep < 255; iStep++) {
+        float fChannel = float((iStep + 0.5) / 255.0);
+        for (int i = 0; i < 64; i++) {
+            fChannel = std::nextafter(fChannel, 0.0f);
+        }
+        for (int i = 0; i < 128; i++) {
+            ASSERT_EQ(iColorChannel(fChannel), std::lround(fChannel * 255.0f)) << fChannel;
+            fChannel = std::nextafter(fChannel, 1.0f);
+        }
+    }
+}
+
 // OpenGL draws a triangle's edges first to second, second to third, third
 // to first; each takes the side of its own triangle.
 TEST_F(WebImmediate, LineModeDrawsEachTriangleAsItsEdgesWithItsSide) {
