@@ -2,6 +2,12 @@
 
 #include <GL/glut.h>
 
+// freeglut's mark for its calling convention; the page layer's GLUT header,
+// which another processor's build uses (cmake/cross), has none.
+#ifndef FGAPIENTRY
+#define FGAPIENTRY
+#endif
+
 #include <algorithm>
 #include <cmath>
 #include <initializer_list>

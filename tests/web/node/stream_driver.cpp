@@ -4,22 +4,27 @@
 // files, which must agree byte for byte where the two C libraries' sine and
 // cosine do not enter.
 //
-//   stream_driver DIR   writes into DIR:
+//   stream_driver DIR [STEP]   writes into DIR, taking every STEP-th of 2000
+//   frames (5 unless given) where it runs frames:
 //     exact.bin     the GL stream of fields 1 and 2, both polygonizers, several
 //                   grids, iso values and source points placed directly
 //     ripple.bin    the ripple's values at the corners of a grid, at the field
 //                   times of a run of frames
 //     frames.bin    one hash per frame of the ripple's GL stream
+//     placed.bin    one hash per frame of the GL streams of fields 1 and 2,
+//                   the sources placed by vSetTime as the viewer places them
 //     sine.bin      the sine of the frame clock at every frame
 //     clock.bin     the source coordinate vSetTime places at every frame
 //
-// Every record is a sequence of 32-bit little-endian words (the byte order of
-// both targets), floats as their bits, so equal files mean equal bits.
+// Every record is a sequence of 32-bit little-endian words, floats as their
+// bits, so equal files mean equal bits. The same files are compared with
+// other processors' builds too (tests/cross), big-endian ones among them.
 #include <GL/gl.h>
 
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -123,7 +128,14 @@ bool bWrite(const std::string& strPath, const void* pData, std::size_t iBytes) {
 }
 
 bool bWriteWords(const std::string& strPath, const std::vector<std::uint32_t>& aiWords) {
-    return bWrite(strPath, aiWords.data(), aiWords.size() * sizeof aiWords[0]);
+    std::vector<unsigned char> aiByte;
+    aiByte.reserve(4 * aiWords.size());
+    for (std::uint32_t iWord : aiWords) {
+        for (int iByte = 0; iByte < 4; iByte++) {
+            aiByte.push_back(static_cast<unsigned char>(iWord >> (8 * iByte)));
+        }
+    }
+    return bWrite(strPath, aiByte.data(), aiByte.size());
 }
 
 // Every case must draw something, or the comparison would prove little.
@@ -173,8 +185,31 @@ std::uint32_t iHash(const std::vector<std::uint32_t>& aiWords) {
     return iHashValue;
 }
 
-// The ripple reads the field time directly, so it is set here without
-// vSetTime; its sine and cosine are of the angle, not of the clock.
+// The frames as the viewer draws them at the start grid and iso value:
+// vSetTime with the frame clock, then the sweep; one hash of each frame's GL
+// stream, for both polygonizers and each given field in turn.
+std::vector<std::uint32_t> aiFrameHashes(const std::vector<SampleFunction*>& apfField,
+                                         const std::vector<float>& afClock, int iFrameStep) {
+    std::vector<std::uint32_t> aiFrameHash;
+    vSetDataSetSize(16);
+    fTargetValue = 48.0f;
+    for (Polygonizer* pfPolygonizer : apfPolygonizer) {
+        vMarchCube = pfPolygonizer;
+        for (SampleFunction* pfField : apfField) {
+            fSample = pfField;
+            for (std::size_t iFrame = 0; iFrame < afClock.size(); iFrame += iFrameStep) {
+                vSetTime(afClock[iFrame]);
+                aiStream.clear();
+                vSweep();
+                aiFrameHash.push_back(iHash(aiStream));
+            }
+        }
+    }
+    return aiFrameHash;
+}
+
+// The ripple reads the field time, which vSetTime stores unchanged, and none
+// of the sources: its sine and cosine are of the angle, not of the clock.
 bool bRipple(const std::string& strDir, int iFrames, int iFrameStep) {
     const std::vector<float> afClock = afFrameClock(iFrames);
     const int iCorners = 17;
@@ -190,22 +225,19 @@ bool bRipple(const std::string& strDir, int iFrames, int iFrameStep) {
             }
         }
     }
-    std::vector<std::uint32_t> aiFrameHash;
-    fSample = fSample3;
-    vSetDataSetSize(16);
-    fTargetValue = 48.0f;
-    for (Polygonizer* pfPolygonizer : apfPolygonizer) {
-        vMarchCube = pfPolygonizer;
-        for (int iFrame = 0; iFrame < iFrames; iFrame += iFrameStep) {
-            fTime = afClock[iFrame];
-            aiStream.clear();
-            vSweep();
-            aiFrameHash.push_back(iHash(aiStream));
-        }
-    }
+    const std::vector<std::uint32_t> aiFrameHash = aiFrameHashes({fSample3}, afClock, iFrameStep);
     std::printf("ripple: %zu values, %zu frames\n", aiValue.size(), aiFrameHash.size());
     return bWriteWords(strDir + "/ripple.bin", aiValue) &&
            bWriteWords(strDir + "/frames.bin", aiFrameHash);
+}
+
+// Fields 1 and 2 with the sources where vSetTime puts them, which takes the
+// sine of the frame clock.
+bool bPlaced(const std::string& strDir, int iFrames, int iFrameStep) {
+    const std::vector<std::uint32_t> aiFrameHash =
+        aiFrameHashes({fSample1, fSample2}, afFrameClock(iFrames), iFrameStep);
+    std::printf("placed: %zu frames\n", aiFrameHash.size());
+    return bWriteWords(strDir + "/placed.bin", aiFrameHash);
 }
 
 // The sine of the frame clock as the library gives it, and what vSetTime
@@ -228,11 +260,14 @@ bool bClock(const std::string& strDir, int iFrames) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fputs("usage: stream_driver DIR\n", stderr);
+    const int iFrameStep = argc == 3 ? std::atoi(argv[2]) : 5;
+    if ((argc != 2 && argc != 3) || iFrameStep < 1) {
+        std::fputs("usage: stream_driver DIR [STEP]\n", stderr);
         return 2;
     }
     const std::string strDir = argv[1];
-    const bool bDone = bExactStreams(strDir) && bRipple(strDir, 2000, 5) && bClock(strDir, 1000000);
+    const int iFrames = 2000;
+    const bool bDone = bExactStreams(strDir) && bRipple(strDir, iFrames, iFrameStep) &&
+                       bPlaced(strDir, iFrames, iFrameStep) && bClock(strDir, 1000000);
     return bDone ? 0 : 1;
 }
