@@ -3,6 +3,8 @@
 // the polygonizers derive from the field.
 #pragma once
 
+#include <type_traits>
+
 #include "glvector.h"
 
 extern GLvector sSourcePoint[3];
@@ -15,18 +17,31 @@ float fSample1(float fX, float fY, float fZ);
 float fSample2(float fX, float fY, float fZ);
 float fSample3(float fX, float fY, float fZ);
 
-// Which built-in function pfFunction is: 1, 2 or 3 for fSample1, fSample2
-// and fSample3, 0 for any other. The routines that work a built-in field out
-// faster than one call a point ask this, and only this, which field they
-// have before them; inline, since a polygonizer asks it for every cell.
-inline int iFieldNumber(SampleFunction* pfFunction) {
+// The one place that asks which built-in function pfFunction is. It calls
+// rRun with the function's number, 1, 2 or 3 for fSample1, fSample2 and
+// fSample3, 0 for any other, as a constant of a type of its own
+// (std::integral_constant), so that a routine that works a built-in field out
+// faster than one call a point can lay its work out once for each field (see
+// vMarchCell). The functions are compared one after the other, not through
+// their number: a switch over the number lays the cube polygonizer's cells
+// out so that the web page's ripple takes 4% longer.
+template <class Run>
+[[gnu::always_inline]] inline void vWithFieldNumber(SampleFunction* pfFunction, const Run& rRun) {
     if (pfFunction == fSample1) {
-        return 1;
+        rRun(std::integral_constant<int, 1>());
+    } else if (pfFunction == fSample2) {
+        rRun(std::integral_constant<int, 2>());
+    } else if (pfFunction == fSample3) {
+        rRun(std::integral_constant<int, 3>());
+    } else {
+        rRun(std::integral_constant<int, 0>());
     }
-    if (pfFunction == fSample2) {
-        return 2;
-    }
-    return pfFunction == fSample3 ? 3 : 0;
+}
+
+inline int iFieldNumber(SampleFunction* pfFunction) {
+    int iNumber = 0;
+    vWithFieldNumber(pfFunction, [&iNumber](int iField) { iNumber = iField; });
+    return iNumber;
 }
 
 // The number of the function in the slot fSample, as iFieldNumber gives it.

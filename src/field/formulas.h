@@ -101,14 +101,8 @@ template <int iField, class Points>
 // The function in the slot at a set of points, the way its field allows.
 template <class Points>
 [[gnu::always_inline]] inline void vSlotAt(const Points& sPoints, float* afValue) {
-    switch (iFieldInSlot()) {
-        case 1:
-            return vFieldAt<1>(sPoints, afValue);
-        case 2:
-            return vFieldAt<2>(sPoints, afValue);
-        case 3:
-            return vFieldAt<3>(sPoints, afValue);
-        default:
-            return vFieldAt<0>(sPoints, afValue);
-    }
+    vWithFieldNumber(
+        fSample, [&](auto iField) __attribute__((always_inline)) {
+            vFieldAt<decltype(iField)::value>(sPoints, afValue);
+        });
 }

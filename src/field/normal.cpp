@@ -12,20 +12,28 @@ const double fNormalStep = 0.01;
 // Each component is the sample on the lower side minus the one on the upper
 // side, so the normal points toward lower field values. The differences are
 // not divided by the step: normalising makes that scale irrelevant.
-//
-// Built for AVX2 as well as for any x86-64 processor, like the cube
-// polygonizer's cells (see vMarchCell). Like every multi-versioned routine,
-// never inlined: into vGetNormal, which rounds the displaced coordinates to
-// float, it must not be (see there). The differences and the normalising
-// are made here too: a call more per normal costs the normal benchmark 5%.
-ORVANE_MULTIVERSIONED void vNormalAt(GLvector& rfNormal, const NormalStencil& sStencil) {
+template <int iField>
+[[gnu::always_inline]] inline void vNormalSampledBy(GLvector& rfNormal,
+                                                    const NormalStencil& sStencil) {
     float afValue[6];
-    vSlotAt(sStencil, afValue);
+    vFieldAt<iField>(sStencil, afValue);
 
     rfNormal.fX = afValue[0] - afValue[1];
     rfNormal.fY = afValue[2] - afValue[3];
     rfNormal.fZ = afValue[4] - afValue[5];
     vNormalizeVector(rfNormal, rfNormal);
+}
+
+// Built for AVX2 as well as for any x86-64 processor, like the cube
+// polygonizer's cells (see vMarchCell), and laid out once per field like
+// them. Like every multi-versioned routine, never inlined: into vGetNormal,
+// which rounds the displaced coordinates to float, it must not be (see
+// there).
+ORVANE_MULTIVERSIONED void vNormalAt(GLvector& rfNormal, const NormalStencil& sStencil) {
+    vWithFieldNumber(
+        fSample, [&](auto iField) __attribute__((always_inline)) {
+            vNormalSampledBy<decltype(iField)::value>(rfNormal, sStencil);
+        });
 }
 
 }  // namespace

@@ -99,16 +99,10 @@ template <int iField>
 // corners' coordinates to the test of whether the surface crosses it is
 // laid out once per way of sampling.
 ORVANE_MULTIVERSIONED void vMarchCell(float fX, float fY, float fZ, float fScale) {
-    switch (iFieldInSlot()) {
-        case 1:
-            return vMarchCellSampledBy<1>(fX, fY, fZ, fScale);
-        case 2:
-            return vMarchCellSampledBy<2>(fX, fY, fZ, fScale);
-        case 3:
-            return vMarchCellSampledBy<3>(fX, fY, fZ, fScale);
-        default:
-            return vMarchCellSampledBy<0>(fX, fY, fZ, fScale);
-    }
+    vWithFieldNumber(
+        fSample, [=](auto iField) __attribute__((always_inline)) {
+            vMarchCellSampledBy<decltype(iField)::value>(fX, fY, fZ, fScale);
+        });
 }
 
 }  // namespace
