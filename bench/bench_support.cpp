@@ -8,9 +8,7 @@
 #include "field.h"
 #include "frame_clock.h"
 #include "gl_sink.h"
-#include "multiversion.h"
 #include "polygonize.h"
-#include "ripple_heights.h"
 
 const float fFrameOneTime = fNextFrameClock(0.0f);
 
@@ -128,17 +126,16 @@ namespace {
 
 // The ripple's batches worked out as the sweep works them out: a cell's
 // eight corners from four heights, a normal's six points from five, the
-// cell's and the normal's coordinates read back from the points. Built like
-// the sweep's cells and normals, for AVX2 and for any x86-64 processor.
-ORVANE_MULTIVERSIONED void vRippleInSweepBatches(const float* afX, const float* afY,
-                                                 const float* afZ, float* afValue, int iCount) {
+// cell's and the normal's coordinates read back from the points.
+void vRippleBatch(const float* afX, const float* afY, const float* afZ, float* afValue,
+                  int iCount) {
     if (iCount == 8) {
-        vRippleAtCorners(sSpanOfCorners(afX, afY, afZ), afValue);
+        vSampleCellCorners(sSpanOfCorners(afX, afY, afZ), afValue);
     } else if (iCount == 6) {
         // Lower and upper x, then y, then z, each with the point's own other two.
         const NormalStencil sStencil = {afX[2], afX[0], afX[1], afY[0], afY[2],
                                         afY[3], afZ[0], afZ[4], afZ[5]};
-        vRippleAtStencil(sStencil, afValue);
+        vSampleNormalStencil(sStencil, afValue);
     } else {
         for (int i = 0; i < iCount; i++) {
             afValue[i] = fSample3(afX[i], afY[i], afZ[i]);
@@ -146,16 +143,10 @@ ORVANE_MULTIVERSIONED void vRippleInSweepBatches(const float* afX, const float* 
     }
 }
 
-// A plain function in front of the multi-versioned one (see vSampleBatch1).
-void vRippleBatch(const float* afX, const float* afY, const float* afZ, float* afValue,
-                  int iCount) {
-    vRippleInSweepBatches(afX, afY, afZ, afValue, iCount);
-}
-
 }  // namespace
 
 SampleBatch* pfSweepBatch() {
-    return fSample == fSample3 ? vRippleBatch : pfBatchOfSlot();
+    return iFieldInSlot() == 3 ? vRippleBatch : pfBatchOfSlot();
 }
 
 void vSampleBatched(const SweepCensus& sCensus, std::uint64_t iCalls) {

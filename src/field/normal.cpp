@@ -2,32 +2,21 @@
 #include <cmath>
 
 #include "field.h"
+#include "formulas.h"
 #include "multiversion.h"
-#include "ripple_heights.h"
-#include "shared_differences.h"
 
 namespace {
 
 const double fNormalStep = 0.01;
 
-// The ways the six points are sampled through the slot: the point or the
-// line sources or the ripple worked out for the stencil, or vSamplePoints,
-// which calls any other function one point at a time.
-[[gnu::always_inline]] inline void vSlotStencil(const NormalStencil& s, float* afValue) {
-    const float afPointX[6] = {s.fXLower, s.fXUpper, s.fX, s.fX, s.fX, s.fX};
-    const float afPointY[6] = {s.fY, s.fY, s.fYLower, s.fYUpper, s.fY, s.fY};
-    const float afPointZ[6] = {s.fZ, s.fZ, s.fZ, s.fZ, s.fZLower, s.fZUpper};
-    vSamplePoints(afPointX, afPointY, afPointZ, afValue, 6);
-}
-
 // Each component is the sample on the lower side minus the one on the upper
 // side, so the normal points toward lower field values. The differences are
 // not divided by the step: normalising makes that scale irrelevant.
-template <void vSampleStencil(const NormalStencil&, float*)>
+template <int iField>
 [[gnu::always_inline]] inline void vNormalSampledBy(GLvector& rfNormal,
                                                     const NormalStencil& sStencil) {
     float afValue[6];
-    vSampleStencil(sStencil, afValue);
+    vFieldAt<iField>(sStencil, afValue);
 
     rfNormal.fX = afValue[0] - afValue[1];
     rfNormal.fY = afValue[2] - afValue[3];
@@ -36,19 +25,15 @@ template <void vSampleStencil(const NormalStencil&, float*)>
 }
 
 // Built for AVX2 as well as for any x86-64 processor, like the cube
-// polygonizer's cells (see vMarchCube1). Like every multi-versioned routine,
-// never inlined: into vGetNormal, which rounds the displaced coordinates to
-// float, it must not be (see there).
+// polygonizer's cells (see vMarchCell), and laid out once per field like
+// them. Like every multi-versioned routine, never inlined: into vGetNormal,
+// which rounds the displaced coordinates to float, it must not be (see
+// there).
 ORVANE_MULTIVERSIONED void vNormalAt(GLvector& rfNormal, const NormalStencil& sStencil) {
-    if (fSample == fSample1) {
-        vNormalSampledBy<vPointSourcesAtStencil>(rfNormal, sStencil);
-    } else if (fSample == fSample2) {
-        vNormalSampledBy<vLineSourcesAtStencil>(rfNormal, sStencil);
-    } else if (fSample == fSample3) {
-        vNormalSampledBy<vRippleAtStencil>(rfNormal, sStencil);
-    } else {
-        vNormalSampledBy<vSlotStencil>(rfNormal, sStencil);
-    }
+    vWithFieldNumber(
+        fSample, [&](auto iField) __attribute__((always_inline)) {
+            vNormalSampledBy<decltype(iField)::value>(rfNormal, sStencil);
+        });
 }
 
 }  // namespace

@@ -1,97 +1,53 @@
-// The point and line sources evaluated at several points in one pass.
+// The slot's function at several points in one pass: any points, as a
+// batch, and the two sets whose points share coordinates, a cell's eight
+// corners and a normal's six points.
 //
-// Why: a tetrahedral cell's eight corners are known before any of them is
-// sampled, and each value of fSample1 or fSample2 costs three double
+// Why batches: a tetrahedral cell's eight corners are known before any of
+// them is sampled, and each value of fSample1 or fSample2 costs three double
 // divisions, which one call performs one after the other. Laid out as plain
 // loops over the points, the compiler packs four points into each division.
-// The cube polygonizer's cells and the normal go one step further and share
-// the differences of points with common coordinates (shared_differences.h).
+// The cells and the normal go one step further and share the differences of
+// points with common coordinates (point_sets.h).
 //
-// Why the values are exact: every point goes through the very steps of the
-// single call, each one an IEEE double operation that rounds the same in a
-// vector lane as in a scalar register: the coordinate differences, the squares
-// summed left to right, the weight divided by the sum, the quotients added to
-// an accumulator that starts at 0.0 in the order source 0, 1, 2, and one
-// rounding to float at the end. The build contracts nothing into fused
-// multiply-adds and reassociates nothing, so the vector code may not either.
-// A point on a source still divides by zero and gives +infinity, and a NaN
-// coordinate still gives NaN.
+// Why the values are exact: every point goes through the field's formula
+// (formulas.h), the very steps of the single call.
 //
 // The AVX2 version is chosen when the program loads, on processors that have
 // it; the default version runs on any x86-64 processor.
 #include "field.h"
+#include "formulas.h"
 #include "multiversion.h"
 
 namespace {
 
-// The sources are read once per batch: nothing changes them while it runs.
-struct SourceCoordinates {
-    double afX[3];
-    double afY[3];
-    double afZ[3];
-};
-
-inline SourceCoordinates sReadSources() {
-    SourceCoordinates sSources;
-    for (int iSource = 0; iSource < 3; iSource++) {
-        sSources.afX[iSource] = sSourcePoint[iSource].fX;
-        sSources.afY[iSource] = sSourcePoint[iSource].fY;
-        sSources.afZ[iSource] = sSourcePoint[iSource].fZ;
-    }
-    return sSources;
-}
-
-// One point of fSample1 and of fSample2: the steps of the single call.
-inline float fPointSources(const SourceCoordinates& s, double fX, double fY, double fZ) {
-    double fResult = 0.0;
-    const double fDx0 = fX - s.afX[0], fDy0 = fY - s.afY[0], fDz0 = fZ - s.afZ[0];
-    fResult += 0.5 / (fDx0 * fDx0 + fDy0 * fDy0 + fDz0 * fDz0);
-    const double fDx1 = fX - s.afX[1], fDy1 = fY - s.afY[1], fDz1 = fZ - s.afZ[1];
-    fResult += 1.0 / (fDx1 * fDx1 + fDy1 * fDy1 + fDz1 * fDz1);
-    const double fDx2 = fX - s.afX[2], fDy2 = fY - s.afY[2], fDz2 = fZ - s.afZ[2];
-    fResult += 1.5 / (fDx2 * fDx2 + fDy2 * fDy2 + fDz2 * fDz2);
-    return float(fResult);
-}
-
-inline float fLineSources(const SourceCoordinates& s, double fX, double fY, double fZ) {
-    double fResult = 0.0;
-    const double fDa0 = fX - s.afX[0], fDb0 = fY - s.afY[0];
-    fResult += 0.5 / (fDa0 * fDa0 + fDb0 * fDb0);
-    const double fDa1 = fX - s.afX[1], fDb1 = fZ - s.afZ[1];
-    fResult += 0.75 / (fDa1 * fDa1 + fDb1 * fDb1);
-    const double fDa2 = fY - s.afY[2], fDb2 = fZ - s.afZ[2];
-    fResult += 1.0 / (fDa2 * fDa2 + fDb2 * fDb2);
-    return float(fResult);
-}
-
 // The loop over the points, which the compiler packs into vectors. A cell's
 // eight corners, the tetrahedral polygonizer's batch, get a copy of it whose
 // count is known, laid out whole with nothing left over.
-template <float fValueAt(const SourceCoordinates&, double, double, double)>
+template <void vValueAt(const OnePoint&, const GLvector*, float*)>
 [[gnu::always_inline]] inline void vEvaluate(const float* __restrict afX,
                                              const float* __restrict afY,
                                              const float* __restrict afZ, float* __restrict afValue,
                                              int iCount) {
-    const SourceCoordinates s = sReadSources();
+    const GLvector asSource[3] = {sSourcePoint[0], sSourcePoint[1], sSourcePoint[2]};
     if (iCount == 8) {
         for (int i = 0; i < 8; i++) {
-            afValue[i] = fValueAt(s, afX[i], afY[i], afZ[i]);
+            vValueAt(OnePoint{afX[i], afY[i], afZ[i]}, asSource, &afValue[i]);
         }
         return;
     }
     for (int i = 0; i < iCount; i++) {
-        afValue[i] = fValueAt(s, afX[i], afY[i], afZ[i]);
+        vValueAt(OnePoint{afX[i], afY[i], afZ[i]}, asSource, &afValue[i]);
     }
 }
 
 ORVANE_MULTIVERSIONED void vPointSourcesBatch(const float* afX, const float* afY, const float* afZ,
                                               float* afValue, int iCount) {
-    vEvaluate<fPointSources>(afX, afY, afZ, afValue, iCount);
+    vEvaluate<vPointSourcesAt<OnePoint>>(afX, afY, afZ, afValue, iCount);
 }
 
 ORVANE_MULTIVERSIONED void vLineSourcesBatch(const float* afX, const float* afY, const float* afZ,
                                              float* afValue, int iCount) {
-    vEvaluate<fLineSources>(afX, afY, afZ, afValue, iCount);
+    vEvaluate<vLineSourcesAt<OnePoint>>(afX, afY, afZ, afValue, iCount);
 }
 
 }  // namespace
@@ -110,13 +66,14 @@ void vSampleBatch2(const float* afX, const float* afY, const float* afZ, float* 
 }
 
 SampleBatch* pfBatchOfSlot() {
-    if (fSample == fSample1) {
-        return vSampleBatch1;
+    switch (iFieldInSlot()) {
+        case 1:
+            return vSampleBatch1;
+        case 2:
+            return vSampleBatch2;
+        default:
+            return nullptr;
     }
-    if (fSample == fSample2) {
-        return vSampleBatch2;
-    }
-    return nullptr;
 }
 
 namespace {
@@ -140,4 +97,29 @@ void vSamplePoints(const float* afX, const float* afY, const float* afZ, float* 
     } else {
         vSampleEachPoint(afX, afY, afZ, afValue, iCount);
     }
+}
+
+namespace {
+
+// Built like the cube polygonizer's cells and the normal, for AVX2 as well
+// as for any x86-64 processor. Never inlined, like every multi-versioned
+// routine: a caller that rounds a stencil's coordinates to float must not
+// have them widened back in its own body (see vGetNormal).
+ORVANE_MULTIVERSIONED void vCellCornersOfSlot(const CellSpan& sCell, float* afValue) {
+    vSlotAt(sCell, afValue);
+}
+
+ORVANE_MULTIVERSIONED void vStencilOfSlot(const NormalStencil& sStencil, float* afValue) {
+    vSlotAt(sStencil, afValue);
+}
+
+}  // namespace
+
+// Plain functions in front of the multi-versioned ones (see vSampleBatch1).
+void vSampleCellCorners(const CellSpan& sCell, float* afValue) {
+    vCellCornersOfSlot(sCell, afValue);
+}
+
+void vSampleNormalStencil(const NormalStencil& sStencil, float* afValue) {
+    vStencilOfSlot(sStencil, afValue);
 }

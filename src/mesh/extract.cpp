@@ -148,7 +148,8 @@ void vTakeChunk(std::int32_t iChunk, const ChunkOutput& rsOutput) {
 void vApplySettings(const SweepSettings& sSettings) {
     sSweep = sSettings;
     vSetTime(sSettings.fTime);
-    const bool bFieldInSlot = sSettings.pfField == fSample1 || sSettings.pfField == fSample2;
+    const int iField = iFieldNumber(sSettings.pfField);
+    const bool bFieldInSlot = iField == 1 || iField == 2;
     fSample = bFieldInSlot ? sSettings.pfField : fCountedSample;
     fTargetValue = sSettings.fIso;
     vSetDataSetSize(sSettings.iGrid);

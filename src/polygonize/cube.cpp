@@ -5,10 +5,9 @@
 #include "cube_tables.h"
 #include "emit.h"
 #include "field.h"
+#include "formulas.h"
 #include "multiversion.h"
 #include "polygonize.h"
-#include "ripple_heights.h"
-#include "shared_differences.h"
 
 namespace {
 
@@ -49,20 +48,6 @@ namespace {
     vEmitTriangles(a2iTriangleConnectionTable[iFlagIndex], 5, asEdgeVertex, asEdgeNorm);
 }
 
-// The ways a cell's eight corners are sampled through the slot: the point or
-// the line sources or the ripple worked out for the cell, or vSamplePoints,
-// which calls any other function one corner at a time.
-[[gnu::always_inline]] inline void vSlotCorners(const CellSpan& sCell, float* afValue) {
-    // Corners in the order of a2fVertexOffset.
-    const float afCornerX[8] = {sCell.fX0, sCell.fX1, sCell.fX1, sCell.fX0,
-                                sCell.fX0, sCell.fX1, sCell.fX1, sCell.fX0};
-    const float afCornerY[8] = {sCell.fY0, sCell.fY0, sCell.fY1, sCell.fY1,
-                                sCell.fY0, sCell.fY0, sCell.fY1, sCell.fY1};
-    const float afCornerZ[8] = {sCell.fZ0, sCell.fZ0, sCell.fZ0, sCell.fZ0,
-                                sCell.fZ1, sCell.fZ1, sCell.fZ1, sCell.fZ1};
-    vSamplePoints(afCornerX, afCornerY, afCornerZ, afValue, 8);
-}
-
 // Whether the surface crosses the cell: some corner at or below the iso
 // value and some not, a NaN counting as above; that is, whether the case is
 // other than 0 and 255, the two whose entry in aiCubeEdgeFlags is 0. This
@@ -88,9 +73,9 @@ namespace {
     return iAny != 0 && iAll != ~std::uint64_t(0);
 }
 
-// Samples the cell's eight corners and, if the surface crosses the cell,
-// hands it on to be polygonized.
-template <void vSampleCorners(const CellSpan&, float*)>
+// Samples the cell's eight corners as field iField allows (see vFieldAt)
+// and, if the surface crosses the cell, hands it on to be polygonized.
+template <int iField>
 [[gnu::always_inline]] inline void vMarchCellSampledBy(float fX, float fY, float fZ, float fScale) {
     // Every cell of every frame comes through here, and most cross nothing:
     // the corners' coordinates are worked out once, not per corner from the
@@ -99,7 +84,7 @@ template <void vSampleCorners(const CellSpan&, float*)>
     const CellSpan sCell = {fX + 0.0f * fScale, fX + 1.0f * fScale, fY + 0.0f * fScale,
                             fY + 1.0f * fScale, fZ + 0.0f * fScale, fZ + 1.0f * fScale};
     float afCubeValue[8];
-    vSampleCorners(sCell, afCubeValue);
+    vFieldAt<iField>(sCell, afCubeValue);
 
     if (!bSurfaceCrosses(afCubeValue)) {
         return;
@@ -114,15 +99,10 @@ template <void vSampleCorners(const CellSpan&, float*)>
 // corners' coordinates to the test of whether the surface crosses it is
 // laid out once per way of sampling.
 ORVANE_MULTIVERSIONED void vMarchCell(float fX, float fY, float fZ, float fScale) {
-    if (fSample == fSample1) {
-        vMarchCellSampledBy<vPointSourcesAtCorners>(fX, fY, fZ, fScale);
-    } else if (fSample == fSample2) {
-        vMarchCellSampledBy<vLineSourcesAtCorners>(fX, fY, fZ, fScale);
-    } else if (fSample == fSample3) {
-        vMarchCellSampledBy<vRippleAtCorners>(fX, fY, fZ, fScale);
-    } else {
-        vMarchCellSampledBy<vSlotCorners>(fX, fY, fZ, fScale);
-    }
+    vWithFieldNumber(
+        fSample, [=](auto iField) __attribute__((always_inline)) {
+            vMarchCellSampledBy<decltype(iField)::value>(fX, fY, fZ, fScale);
+        });
 }
 
 }  // namespace

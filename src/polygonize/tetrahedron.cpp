@@ -5,8 +5,8 @@
 #include "cube_tables.h"
 #include "emit.h"
 #include "field.h"
+#include "formulas.h"
 #include "polygonize.h"
-#include "ripple_heights.h"
 #include "tetrahedron_tables.h"
 
 // Crossings are not shared between tetrahedra: a line that lies in two of them
@@ -58,8 +58,8 @@ void vMarchCube2(float fX, float fY, float fZ, float fScale) {
             GLvector{afCornerX[iVertex], afCornerY[iVertex], afCornerZ[iVertex]};
     }
     float afCubeValue[8];
-    if (fSample == fSample3) {
-        vRippleAtCorners(sSpanOfCorners(afCornerX, afCornerY, afCornerZ), afCubeValue);
+    if (iFieldInSlot() == 3) {
+        vRippleAt(sSpanOfCorners(afCornerX, afCornerY, afCornerZ), afCubeValue);
     } else {
         vSamplePoints(afCornerX, afCornerY, afCornerZ, afCubeValue, 8);
     }

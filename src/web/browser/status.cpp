@@ -6,18 +6,6 @@
 #include "glut_window.h"
 #include "polygonize.h"
 
-namespace {
-double fFieldNumber() {
-    if (fSample == fSample1) {
-        return 1.0;
-    }
-    if (fSample == fSample2) {
-        return 2.0;
-    }
-    return fSample == fSample3 ? 3.0 : 0.0;
-}
-}  // namespace
-
 // Item iItem of the status: 0 grid cells per axis, 1 iso value, 2 field
 // (1, 2 or 3), 3 wire frame, 4 lit, 5 spin, 6 source motion (1 or 0), 7
 // frames drawn; NaN for any other.
@@ -28,7 +16,7 @@ extern "C" EMSCRIPTEN_KEEPALIVE double orvane_status(int iItem) {
         case 1:
             return fTargetValue;
         case 2:
-            return fFieldNumber();
+            return iFieldInSlot();
         case 3:
             return ePolygonMode == GL_LINE ? 1.0 : 0.0;
         case 4:
