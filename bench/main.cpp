@@ -11,14 +11,20 @@
 #include <string>
 #include <utility>
 
+#include "multiversion.h"
+
 namespace {
 
 // The batch routines are built for AVX2 and for any x86-64 processor; the
 // loader picks the first when the processor has it, by this same test.
 std::string strBatchVersion() {
+#ifdef ORVANE_HAS_VERSIONS
     return std::string("Batched field evaluation: the ") +
            (__builtin_cpu_supports("avx2") ? "avx2" : "default") +
            " version, chosen by the dispatcher for this processor.";
+#else
+    return "Batched field evaluation: the default version, the only one built.";
+#endif
 }
 
 class FloorTableReporter : public benchmark::ConsoleReporter {

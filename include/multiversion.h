@@ -10,7 +10,9 @@
 //
 // A ThreadSanitizer build takes the single version too: the loader calls the
 // versions' resolver before the sanitizer's runtime is set up, and the
-// resolver, instrumented like any function, would crash there.
+// resolver, instrumented like any function, would crash there. So does a
+// build configured with ORVANE_SINGLE_VERSION, which runs here what any
+// x86-64 processor runs, for measuring it beside the other.
 #pragma once
 
 #if defined(__has_feature)
@@ -23,8 +25,9 @@
 #endif
 
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__)) && \
-    !defined(ORVANE_THREAD_SANITIZER)
+    !defined(ORVANE_THREAD_SANITIZER) && !defined(ORVANE_SINGLE_VERSION)
 #define ORVANE_MULTIVERSIONED __attribute__((target_clones("avx2", "default")))
+#define ORVANE_HAS_VERSIONS 1
 #else
 #define ORVANE_MULTIVERSIONED __attribute__((noinline))
 #endif
